@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "startup/local_time.h"
+
+namespace kemurina {
+
+// The page the ＢＢＳ button opens until the user sets their own: no scheme,
+// ending in "/", as the option file stores it.
+inline constexpr std::string_view kDefaultBbsUrl = "www.example.com/kemurina/";
+
+// The product's own web site, as shown on the version box.
+inline constexpr std::string_view kProductSiteUrl = "http://www.example.com/kemurina/";
+
+// The companion product's page opened from the notice window.
+inline constexpr std::string_view kCompanionPageUrl = "http://www.example.com/aozora/";
+
+inline constexpr int kDefaultTextBackColor = 9241372;   // 0x8D031C
+inline constexpr int kDefaultTextForeColor = 16777215;  // 0xFFFFFF
+
+// Everything the two settings files hold. Texts are UTF-8 in memory; the files
+// store them in code page 932.
+struct Settings {
+  // initial.ini
+  int QuitYear = 0;
+  int QuitMonth = 0;
+  int QuitDay = 0;
+  int QuitHour = 0;
+  int QuitMinute = 0;
+  int CigarettesPerDay = 20;
+  int PackPrice = 300;
+  int CigaretteLength = 85;
+
+  // option.ini
+  int SetupDone = 0;
+  int TobaccoTaxPer1000 = 12244;
+  int ConsumptionTaxPercent = 5;
+  int CopyPlusMode = 0;
+  int SmokingYears = 5;
+  int ShowBoxes = 1;
+  int MainLeft = 0;
+  int MainTop = 0;
+  int TextBackColor = kDefaultTextBackColor;
+  int TextForeColor = kDefaultTextForeColor;
+  std::string BbsUrl{kDefaultBbsUrl};
+  int WindowMode = 2;
+  int MiniLeft = 0;
+  int MiniTop = 0;
+  std::string StatusModeName = "ソルジャー";
+
+  LocalTime QuitDate() const { return {QuitYear, QuitMonth, QuitDay, QuitHour, QuitMinute}; }
+  void SetQuitDate(const LocalTime& t) {
+    QuitYear = t.Year;
+    QuitMonth = t.Month;
+    QuitDay = t.Day;
+    QuitHour = t.Hour;
+    QuitMinute = t.Minute;
+  }
+
+  friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+}  // namespace kemurina

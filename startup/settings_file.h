@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "startup/settings.h"
+
+namespace kemurina {
+
+// Both files are one line of comma-separated items ending in CRLF, texts in
+// double quotes, stored in code page 932.
+//
+// A load that fails leaves the fields of that file as they were and returns
+// false. A save writes a temporary file beside the target and renames it over,
+// so a crash mid-write leaves either the old or the new whole file; it returns
+// false when the file could not be written.
+bool LoadInitial(const std::filesystem::path& file, Settings& s);
+bool LoadOptions(const std::filesystem::path& file, Settings& s);
+bool SaveInitial(const std::filesystem::path& file, const Settings& s);
+bool SaveOptions(const std::filesystem::path& file, const Settings& s);
+
+// The exact bytes the savers write (code page 932, CRLF). An option text that
+// code page 932 cannot hold is written with "?" in its place.
+std::string InitialFileBytes(const Settings& s);
+std::string OptionFileBytes(const Settings& s);
+
+// Parse file bytes; false when the bytes do not make a readable file.
+bool ParseInitial(std::string_view bytes, Settings& s);
+bool ParseOptions(std::string_view bytes, Settings& s);
+
+void ApplyInitialDefaults(Settings& s, const LocalTime& now);
+void ApplyOptionDefaults(Settings& s);
+
+}  // namespace kemurina
