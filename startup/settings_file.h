@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "startup/settings.h"
 
@@ -11,8 +12,13 @@ namespace kemurina {
 // double quotes, stored in code page 932.
 //
 // A load that fails leaves the fields of that file as they were and returns
-// false. A save writes a temporary file beside the target and renames it over,
-// so a crash mid-write leaves either the old or the new whole file; it returns
+// false. Besides damaged bytes, an initial.ini whose quit moment is not a real
+// date and time (years 1900 to 9999), or whose cigarettes a day or pack price
+// lie outside 1-200 and 1-2000, counts as unreadable; option values are taken
+// as they stand.
+//
+// A save writes a temporary file beside the target and renames it over, so a
+// crash mid-write leaves either the old or the new whole file; it returns
 // false when the file could not be written.
 bool LoadInitial(const std::filesystem::path& file, Settings& s);
 bool LoadOptions(const std::filesystem::path& file, Settings& s);
