@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLockFile>
+#include <memory>
+
+#include "windows/platform.h"
+
+namespace kemurina {
+
+// The platform on a real desktop, through Qt.
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  void ShowMessage(QWidget* parent, const QString& text) override;
+  bool OpenUrl(const QString& address) override;
+  void ClearClipboard() override;
+  void SetClipboardText(const QString& text) override;
+  std::optional<int> ChooseColor(QWidget* parent) override;
+  bool AcquireSingleInstance() override;
+  void EndProcess() override;
+  ScreenMetrics Screen() const override;
+  LocalTime Now() const override;
+  std::uint64_t ClockSeed() const override;
+  bool TrayAvailable() const override;
+  std::unique_ptr<TrayIcon> CreateTrayIcon(QWidget* owner, const QIcon& icon, const QString& tip,
+                                           std::function<void()> onRestore) override;
+
+ private:
+  std::unique_ptr<QLockFile> lock_;
+  bool lockHeld_ = false;
+};
+
+// Path of the per-user lock that keeps a second copy from starting.
+QString SingleInstanceLockPath();
+
+}  // namespace kemurina
