@@ -16,7 +16,8 @@ MonthTable BaseMonthDays();
 // Called for years divisible by 4: 29, back to 28 on centuries, 29 every 400.
 void LeapFebruary(int& days, int year);
 
-// Whole minutes from a to b by the calendar walk; changes t's February entry.
+// Whole minutes from a to b by the calendar walk (negative when b is the
+// earlier moment); changes t's February entry.
 long long ComputeElapsedMinutes(const LocalTime& a, const LocalTime& b, MonthTable& t);
 
 struct ProgressSnapshot {
