@@ -9,8 +9,9 @@
 namespace kemurina {
 
 std::string CalendarForm(const ProgressSnapshot& snap) {
-  return Wide(snap.ElapsedYears) + "年" + Wide(snap.ElapsedMonths) + "ヶ月" + Wide(snap.ElapsedDays) +
-         "日" + Wide(snap.ElapsedHours) + "時間" + Wide(snap.ElapsedMins) + "分";
+  return Wide(snap.ElapsedYears) + "年" + Wide(snap.ElapsedMonths) + "ヶ月" +
+         Wide(snap.ElapsedDays) + "日" + Wide(snap.ElapsedHours) + "時間" + Wide(snap.ElapsedMins) +
+         "分";
 }
 
 std::string DayForm(const ProgressSnapshot& snap) {
@@ -28,10 +29,12 @@ RefreshResult ComputeRefresh(const Settings& s, const LocalTime& now, int luck, 
   // The money figure has no blank before it; the tax part keeps FormatStr's.
   r.Label2[2] = PlainNumber(snap.MoneySaved) + "円（節税分" +
                 FormatStr(snap.TobaccoTaxSaved + snap.ConsumptionTaxSaved) + "円）";
-  r.SummarySentence = "節約できた金額は" + Wide(static_cast<long long>(snap.MoneySaved)) + "円です。";
+  r.SummarySentence =
+      "節約できた金額は" + Wide(static_cast<long long>(snap.MoneySaved)) + "円です。";
 
   const int life = snap.LifeMinutes;
-  r.Label2[1] = Wide(life / 1440) + "日と" + Wide((life % 1440) / 60) + "時間" + Wide(life % 60) + "分";
+  r.Label2[1] =
+      Wide(life / 1440) + "日と" + Wide((life % 1440) / 60) + "時間" + Wide(life % 60) + "分";
 
   LengthComparison length = CompareLength(snap, s.ShowBoxes);
   r.Label2[4] = length.Caption;

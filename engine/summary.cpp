@@ -56,8 +56,8 @@ std::string ComposeFullSummary(const SummaryInputs& in) {
 
   t += "ケムリナからの日数： ";
   if (in.DayFormToggle == 0) {
-    t += Plain(in.ElapsedYears) + "年 " + Plain(in.ElapsedMonths) + "ヶ月 " + Plain(in.ElapsedDays) +
-         "日 ";
+    t += Plain(in.ElapsedYears) + "年 " + Plain(in.ElapsedMonths) + "ヶ月 " +
+         Plain(in.ElapsedDays) + "日 ";
   } else {
     t += Plain(WholeDays(in.ElapsedMinutes)) + "日 ";
   }
@@ -79,7 +79,8 @@ std::string ComposeShortSummary(const SummaryInputs& in) {
   const Settings& s = *in.settings;
   if (!KnownCopyPlusMode(s.CopyPlusMode)) return {};
 
-  std::string t = Wide(s.QuitYear) + "年" + Wide(s.QuitMonth) + "月" + Wide(s.QuitDay) + "日にケムリナ。";
+  std::string t =
+      Wide(s.QuitYear) + "年" + Wide(s.QuitMonth) + "月" + Wide(s.QuitDay) + "日にケムリナ。";
   if (s.CopyPlusMode == 1) {
     t += "それまで１日" + Wide(s.CigarettesPerDay) + "本吸っていました。";
   } else if (s.CopyPlusMode == 2) {

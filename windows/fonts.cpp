@@ -10,12 +10,12 @@ const QString kDesignFamily = QStringLiteral("ＭＳ ゴシック");
 }
 
 void InstallFontSubstitutions() {
-  QFont::insertSubstitutions(kDesignFamily,
-                             {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
-                              QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans CJK JP"),
-                              QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("VL Gothic"),
-                              QStringLiteral("TakaoGothic"), QStringLiteral("Droid Sans Fallback"),
-                              QStringLiteral("WenQuanYi Zen Hei")});
+  QFont::insertSubstitutions(
+      kDesignFamily,
+      {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"), QStringLiteral("IPAexGothic"),
+       QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans Mono CJK JP"),
+       QStringLiteral("VL Gothic"), QStringLiteral("TakaoGothic"),
+       QStringLiteral("Droid Sans Fallback"), QStringLiteral("WenQuanYi Zen Hei")});
 }
 
 QFont DesignFont(double pointSize, bool bold) {

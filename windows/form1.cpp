@@ -30,18 +30,21 @@ struct CaptionDesign {
 };
 
 constexpr CaptionDesign kCaptions[] = {
-    {0, {120, 60, 1335, 135}, "ケムリナからの日数"}, {4, {120, 610, 975, 135}, "延びた寿命"},
-    {2, {120, 1155, 1335, 135}, "節約できた金額"},   {1, {120, 1710, 1455, 135}, "吸わなかった煙草"},
-    {6, {120, 2235, 975, 135}, "今日の一言"},        {5, {4005, 60, 975, 135}, "ステータス"},
+    {0, {120, 60, 1335, 135}, "ケムリナからの日数"},
+    {4, {120, 610, 975, 135}, "延びた寿命"},
+    {2, {120, 1155, 1335, 135}, "節約できた金額"},
+    {1, {120, 1710, 1455, 135}, "吸わなかった煙草"},
+    {6, {120, 2235, 975, 135}, "今日の一言"},
+    {5, {4005, 60, 975, 135}, "ステータス"},
     {19, {4080, 630, 735, 135}, "肺の状態"},
 };
 
 // Accessible names of the value labels: the caption each one stands under.
 constexpr Box kValueLabels[6] = {
-    {240, 240, 3615, 255}, {240, 790, 3615, 255},  {240, 1340, 3615, 255},
+    {240, 240, 3615, 255},  {240, 790, 3615, 255},  {240, 1340, 3615, 255},
     {4080, 240, 1335, 255}, {240, 1890, 5175, 255}, {240, 2440, 5175, 255},
 };
-constexpr const char* kValueNames[6] = {"ケムリナからの日数", "延びた寿命", "節約できた金額",
+constexpr const char* kValueNames[6] = {"ケムリナからの日数", "延びた寿命",       "節約できた金額",
                                         "ステータス",         "吸わなかった煙草", "今日の一言"};
 
 constexpr int kPictureLefts[3] = {2040, 2580, 3120};
@@ -171,9 +174,7 @@ void Form1::BuildControls() {
 
 void Form1::BuildMenu() {
   mnuPopup = new QMenu(QStringLiteral("popup"), this);
-  auto item = [this](const char* text) {
-    return mnuPopup->addAction(QString::fromUtf8(text));
-  };
+  auto item = [this](const char* text) { return mnuPopup->addAction(QString::fromUtf8(text)); };
   mnuCopy = item("コピーする");
   mnuCopy2 = item("ツイッター用にコピー");
   mnuBlog = item("ブログや掲示板を開く");

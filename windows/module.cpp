@@ -74,8 +74,8 @@ Form7* Module::LoadForm7() {
 void Module::RefreshAll() {
   Form1* main = LoadForm1();
   if (!main) return;
-  const RefreshResult r = ComputeRefresh(settings_, platform_.Now(),
-                                         DrawLuck(platform_.ClockSeed()), DayFormToggle);
+  const RefreshResult r =
+      ComputeRefresh(settings_, platform_.Now(), DrawLuck(platform_.ClockSeed()), DayFormToggle);
   snapshot_ = r.Snapshot;
   summarySentence_ = r.SummarySentence;
   main->ShowRefresh(r);
@@ -147,9 +147,9 @@ void Module::OpenBbsPage(QWidget* owner) {
 }
 
 void Module::ShowVersionBox(QWidget* owner) {
-  const QString text = QStringLiteral("　ケムリナ式バージョン１．２０　\r\n\r\n　- hakkaro -\r\n　") +
-                       QString::fromUtf8(kProductSiteUrl.data(),
-                                         static_cast<qsizetype>(kProductSiteUrl.size()));
+  const QString text =
+      QStringLiteral("　ケムリナ式バージョン１．２０　\r\n\r\n　- hakkaro -\r\n　") +
+      QString::fromUtf8(kProductSiteUrl.data(), static_cast<qsizetype>(kProductSiteUrl.size()));
   platform_.ShowMessage(owner, text);
 }
 

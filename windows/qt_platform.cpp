@@ -116,8 +116,7 @@ LocalTime QtPlatform::Now() const {
 }
 
 std::uint64_t QtPlatform::ClockSeed() const {
-  return static_cast<std::uint64_t>(
-      std::chrono::system_clock::now().time_since_epoch().count());
+  return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 bool QtPlatform::TrayAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs the whole suite twice: a
+# normal build, and one under AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+"$here/scripts/deps.sh" test
+
+export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$here/tests/lsan.supp:print_suppressions=0
+
+status=0
+for variant in normal sanitize; do
+  dir="$here/build/test-$variant"
+  options=(-DCMAKE_BUILD_TYPE=Debug -DKEMURINA_WERROR=ON)
+  [[ $variant == sanitize ]] && options+=(-DKEMURINA_SANITIZE=ON)
+  echo "=== $variant build"
+  "$here/scripts/build.sh" "$dir" "${options[@]}"
+  echo "=== $variant tests"
+  if ! ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" --timeout 600; then
+    status=1
+  fi
+done
+exit $status
