@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "windows/fonts.h"
 #include "windows/form7.h"
@@ -95,6 +96,9 @@ void Form1::BuildControls() {
     pal.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(pal);
     tw.Place(label, c.Where.Left, c.Where.Top, c.Where.Width, c.Where.Height);
+    // The substitute font runs a little wider than the design's; a caption is
+    // never cut off, it may reach a few pixels further right instead.
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     Label1[c.Index] = label;
   }
 
