@@ -10,11 +10,14 @@ const QString kDesignFamily = QStringLiteral("ＭＳ ゴシック");
 }
 
 void InstallFontSubstitutions() {
+  // Fixed-pitch gothic fonts with a line as compact as the design font's come
+  // first: the caption labels are barely taller than their text, and the tall
+  // line of Noto CJK clips the bottom of each glyph there.
   QFont::insertSubstitutions(
       kDesignFamily,
       {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"), QStringLiteral("IPAexGothic"),
-       QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans Mono CJK JP"),
-       QStringLiteral("VL Gothic"), QStringLiteral("TakaoGothic"),
+       QStringLiteral("TakaoGothic"), QStringLiteral("VL Gothic"),
+       QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("Noto Sans CJK JP"),
        QStringLiteral("Droid Sans Fallback"), QStringLiteral("WenQuanYi Zen Hei")});
 }
 
