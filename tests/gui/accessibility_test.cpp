@@ -3,11 +3,20 @@
 // command.
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTextEdit>
+#include <algorithm>
 
+#include "dialogs/form3.h"
+#include "dialogs/form4.h"
+#include "dialogs/form6.h"
 #include "startup/settings_file.h"
 #include "tests/gui/data_folder.h"
 #include "tests/gui/fake_platform.h"
@@ -52,6 +61,41 @@ std::vector<QWidget*> TabCycle(QWidget* window, QWidget* from) {
   return cycle;
 }
 
+// The controls of a window a user can act on, that a screen reader would
+// announce without a name.
+QStringList UnnamedControls(QWidget* window) {
+  QStringList unnamed;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    const bool interactive = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                             qobject_cast<QComboBox*>(w) || qobject_cast<QTextEdit*>(w) ||
+                             qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w);
+    // A combo box's own line edit is announced through the combo box.
+    if (!interactive || qobject_cast<QComboBox*>(w->parentWidget())) continue;
+    if (!w->isVisibleTo(window)) continue;
+    if (AccessibleName(w).trimmed().isEmpty()) {
+      unnamed << QStringLiteral("%1 at %2,%3")
+                     .arg(QString::fromLatin1(w->metaObject()->className()))
+                     .arg(w->x())
+                     .arg(w->y());
+    }
+  }
+  return unnamed;
+}
+
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// Gives the window the keyboard, as a click on its title bar would.
+bool Activate(QWidget* window) {
+  window->activateWindow();
+  return QTest::qWaitForWindowActive(window);
+}
+
+// Types where the keyboard focus is.
+void TypeHere(const char* keys) {
+  QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(keys));
+}
+void PressHere(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
 QStringList ActionTexts(QMenu* menu) {
   QStringList texts;
   for (QAction* a : menu->actions()) texts << a->text();
@@ -61,6 +105,17 @@ QStringList ActionTexts(QMenu* menu) {
 class Accessibility : public ::testing::Test {
  protected:
   void SetUp() override { QAccessible::setActive(true); }
+  void TearDown() override {
+    FlushDeletes();
+    module.reset();
+  }
+
+  // A first start: no files yet, so the setup window opens.
+  void StartFirstTime(const LocalTime& now) {
+    platform.now = now;
+    module = std::make_unique<Module>(platform, folder.Base());
+    module->Open(RunStartup(folder.Base(), now, module->settings()));
+  }
 
   Module& Start(int windowMode = 0) {
     Settings s;
@@ -223,6 +278,94 @@ TEST_F(Accessibility, MiniWindowSummaryIsNamed) {
   ASSERT_TRUE(mini.isVisible());
   EXPECT_FALSE(AccessibleName(mini.Label1).isEmpty());
   EXPECT_EQ(AccessibleName(&mini), mini.windowTitle());
+}
+
+TEST_F(Accessibility, EveryControlOfTheMainAndMiniWindowsIsNamed) {
+  Start();
+  EXPECT_EQ(UnnamedControls(module->form1()), QStringList());
+  EXPECT_EQ(UnnamedControls(module->form7()), QStringList());
+}
+
+// The whole first start with the keyboard alone: the focus starts in the
+// first box, Tab moves on, the arrows pick the size, Enter goes forward.
+TEST_F(Accessibility, FirstStartCanBeDoneWithTheKeyboardAlone) {
+  StartFirstTime({2024, 5, 1, 12, 0});
+  Form3* setup = module->form3();
+  ASSERT_TRUE(setup && setup->isVisible());
+  EXPECT_EQ(UnnamedControls(setup), QStringList());
+  ASSERT_TRUE(Activate(setup));
+  EXPECT_EQ(QApplication::focusWidget(), setup->Text1[0]);
+  TypeHere("25");
+  PressHere(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), setup->Text1[1]);
+  TypeHere("450");
+  PressHere(Qt::Key_Tab);
+  // Tab enters the size row (Qt puts it on the first option, not the chosen
+  // one); the arrows move along it and choose.
+  const auto& sizes = setup->Option1;
+  ASSERT_NE(std::find(sizes.begin(), sizes.end(), QApplication::focusWidget()), sizes.end());
+  for (int i = 0; i < 3 && !sizes[2]->isChecked(); ++i) PressHere(Qt::Key_Right);
+  EXPECT_TRUE(sizes[2]->isChecked());
+  PressHere(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), setup->Command1);
+  PressHere(Qt::Key_Return);
+  FlushDeletes();
+
+  Form4* welcome = module->form4();
+  ASSERT_TRUE(welcome && welcome->isVisible());
+  EXPECT_EQ(UnnamedControls(welcome), QStringList());
+  const std::vector<QWidget*> order = {welcome->Command1, welcome->Command2[0],
+                                       welcome->Command2[1]};
+  EXPECT_EQ(TabCycle(welcome, welcome->Command1), order);
+  ASSERT_TRUE(Activate(welcome));
+  PressHere(Qt::Key_Return);
+  FlushDeletes();
+  ASSERT_TRUE(module->form1());
+  EXPECT_TRUE(module->form1()->isVisible());
+  EXPECT_EQ(module->settings().CigaretteLength, 100);
+  EXPECT_EQ(module->settings().SetupDone, 1);
+}
+
+TEST_F(Accessibility, DecliningWorksFromTheKeyboard) {
+  // Enter anywhere in the welcome window starts; Space on a focused "not
+  // now" button is how the keyboard declines.
+  StartFirstTime({2024, 5, 1, 12, 0});
+  QTest::keyClicks(module->form3()->Text1[0], QStringLiteral("20"));
+  QTest::keyClicks(module->form3()->Text1[1], QStringLiteral("300"));
+  module->form3()->RunSetupCheck();
+  FlushDeletes();
+  Form4* welcome = module->form4();
+  ASSERT_TRUE(welcome && Activate(welcome));
+  welcome->Command1->setFocus(Qt::TabFocusReason);
+  PressHere(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), welcome->Command2[0]);
+  PressHere(Qt::Key_Space);
+  FlushDeletes();
+  EXPECT_FALSE(module->AnyWindowLoaded());
+}
+
+TEST_F(Accessibility, SeasonalGreetingIsNamedAndGoesOnWithEnter) {
+  StartFirstTime({2024, 12, 25, 9, 0});
+  module->form3()->Text1[0]->setText(QStringLiteral("20"));
+  module->form3()->Text1[1]->setText(QStringLiteral("300"));
+  module->form3()->RunSetupCheck();
+  FlushDeletes();
+  module->form4()->StartQuitting();
+  FlushDeletes();
+  Form6* greeting = module->form6();
+  ASSERT_TRUE(greeting && greeting->isVisible());
+  EXPECT_EQ(UnnamedControls(greeting), QStringList());
+  for (QLabel* image : greeting->Image1) {
+    if (image->isVisibleTo(greeting)) {
+      EXPECT_FALSE(AccessibleName(image).isEmpty());
+    }
+  }
+  EXPECT_EQ(AccessibleName(greeting->Command1), greeting->Command1->text());
+  ASSERT_TRUE(Activate(greeting));
+  PressHere(Qt::Key_Return);
+  FlushDeletes();
+  ASSERT_TRUE(module->form1());
+  EXPECT_TRUE(module->form1()->isVisible());
 }
 
 }  // namespace
