@@ -3,6 +3,7 @@
 #include "dialogs/centre_on_screen.h"
 #include "dialogs/enter_key_preview.h"
 #include "dialogs/finish_first_start.h"
+#include "dialogs/fit_label.h"
 #include "dialogs/form6.h"
 #include "dialogs/logic/first_start.h"
 #include "windows/fonts.h"
@@ -28,6 +29,7 @@ Form4::Form4(Module& module) : FormBase(module) {
   Label1 = new QLabel(QStringLiteral("ようこそケムリナ式へ"), this);
   Label1->setFont(DesignFont(12, true));
   tw.Place(Label1, 1800, 480, 2055, 375);
+  GrowToText(Label1);
 
   // Labels the design gives only a width take their text's height.
   auto label = [&](const char* text, int left, int top, int width = 0) {
@@ -35,6 +37,7 @@ Form4::Form4(Module& module) : FormBase(module) {
     l->adjustSize();
     if (width > 0) l->resize(tw.X(width), l->height());
     l->move(tw.Point(left, top));
+    GrowToText(l);
     return l;
   };
   Label2[0] = label("これでタバコとは、永遠のサヨナラとなります。", 960, 1200, 3975);

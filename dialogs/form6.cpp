@@ -5,6 +5,7 @@
 #include "dialogs/centre_on_screen.h"
 #include "dialogs/enter_key_preview.h"
 #include "dialogs/finish_first_start.h"
+#include "dialogs/fit_label.h"
 #include "dialogs/logic/first_start.h"
 #include "dialogs/logic/season_table.h"
 #include "windows/fonts.h"
@@ -111,6 +112,7 @@ void Form6::Load() {
   Label2->move(Label2->x(), tw.Y(season.Label2Top));
   Label3[1]->move(Label3[1]->x(), tw.Y(season.Label3SecondTop));
   for (size_t i = 0; i < Image1.size(); ++i) Image1[i]->setVisible(season.Pictures[i]);
+  for (QLabel* l : {Label1, Label2, Label3[0], Label3[1]}) GrowToTextCentred(l, width());
 }
 
 void Form6::ShowNextFrame() {

@@ -42,6 +42,17 @@ int RunUntilQuit(int milliseconds) {
   return QCoreApplication::exec();
 }
 
+// Every label shows its whole text, in every window of the first start and on
+// every greeting day; a label that had to grow keeps its middle or its left.
+void ExpectWholeTexts(const QWidget& window) {
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (label->text().isEmpty()) continue;
+    EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+    EXPECT_GE(label->x(), 0) << label->text().toStdString();
+    EXPECT_LE(label->geometry().right(), window.width()) << label->text().toStdString();
+  }
+}
+
 class FirstStart : public ::testing::Test {
  protected:
   // A first start in an empty working folder: start-up writes both files
@@ -304,6 +315,7 @@ TEST_P(Greeting, ShowsTheDaysTextsAndPictures) {
   EXPECT_EQ(greeting.size(), QSize(361, 242));
   EXPECT_EQ(greeting.Image1[2]->geometry(), QRect(264, 60, 25, 23));
   EXPECT_EQ(greeting.Label3[0]->font().pointSizeF(), 14.25);
+  ExpectWholeTexts(greeting);
   EXPECT_TRUE(greeting.Label3[0]->font().bold());
   ExpectNothingWritten();
 }
@@ -326,8 +338,24 @@ TEST_F(FirstStart, NewYearMovesItsTwoLines) {
   EXPECT_EQ(greeting.Label2->text(), QStringLiteral("あけましておめでとうございます"));
   EXPECT_EQ(greeting.Label3[0]->text(), QString());
   EXPECT_EQ(greeting.Label3[1]->text(), QStringLiteral("貴方のケムリナが成功しますように！"));
-  EXPECT_EQ(greeting.Label2->geometry(), QRect(32, 80, 305, 17));
-  EXPECT_EQ(greeting.Label3[1]->geometry(), QRect(32, 120, 305, 25));
+  EXPECT_EQ(greeting.Label2->y(), 1200 / 15);
+  EXPECT_EQ(greeting.Label3[1]->y(), 1800 / 15);
+  EXPECT_EQ(greeting.Label3[0]->y(), 1560 / 15);
+}
+
+TEST_F(FirstStart, NoTextIsCutOff) {
+  Start({2025, 1, 2, 8, 0});
+  ExpectWholeTexts(*module->form3());
+  Form4& welcome = PassSetup();
+  ExpectWholeTexts(welcome);
+  EXPECT_EQ(welcome.Label1->x(), 1800 / 15);
+  welcome.Command1->click();
+  FlushDeletes();
+  ASSERT_TRUE(module->form6());
+  ExpectWholeTexts(*module->form6());
+  const QLabel* longest = module->form6()->Label3[1];
+  const int middle = longest->x() + longest->width() / 2;
+  EXPECT_NEAR(middle, (480 + 4575 / 2) / 15, 2);
 }
 
 class NoGreeting : public FirstStart, public ::testing::WithParamInterface<LocalTime> {};
