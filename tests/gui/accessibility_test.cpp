@@ -10,13 +10,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
 #include <algorithm>
 
+#include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "dialogs/form4.h"
+#include "dialogs/form5.h"
 #include "dialogs/form6.h"
+#include "dialogs/form8.h"
 #include "startup/settings_file.h"
 #include "tests/gui/data_folder.h"
 #include "tests/gui/fake_platform.h"
@@ -61,16 +65,44 @@ std::vector<QWidget*> TabCycle(QWidget* window, QWidget* from) {
   return cycle;
 }
 
+bool IsInteractive(QWidget* w) {
+  return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+         qobject_cast<QComboBox*>(w) || qobject_cast<QTextEdit*>(w) ||
+         qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w);
+}
+
+// Controls a user can act on that Tab never reaches.
+QStringList UnreachableControls(QWidget* window) {
+  QStringList unreachable;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (!IsInteractive(w) || qobject_cast<QComboBox*>(w->parentWidget())) continue;
+    if (!w->isVisibleTo(window) || !w->isEnabled()) continue;
+    if (!(w->focusPolicy() & Qt::TabFocus)) unreachable << AccessibleName(w);
+  }
+  return unreachable;
+}
+
+// Names that two editable boxes of one window share, so a screen reader
+// cannot tell the boxes apart.
+QStringList SharedBoxNames(QWidget* window) {
+  QStringList names;
+  QStringList shared;
+  for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+    if (qobject_cast<QComboBox*>(box->parentWidget())) continue;
+    const QString name = AccessibleName(box);
+    if (names.contains(name) && !shared.contains(name)) shared << name;
+    names << name;
+  }
+  return shared;
+}
+
 // The controls of a window a user can act on, that a screen reader would
 // announce without a name.
 QStringList UnnamedControls(QWidget* window) {
   QStringList unnamed;
   for (QWidget* w : window->findChildren<QWidget*>()) {
-    const bool interactive = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
-                             qobject_cast<QComboBox*>(w) || qobject_cast<QTextEdit*>(w) ||
-                             qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w);
     // A combo box's own line edit is announced through the combo box.
-    if (!interactive || qobject_cast<QComboBox*>(w->parentWidget())) continue;
+    if (!IsInteractive(w) || qobject_cast<QComboBox*>(w->parentWidget())) continue;
     if (!w->isVisibleTo(window)) continue;
     if (AccessibleName(w).trimmed().isEmpty()) {
       unnamed << QStringLiteral("%1 at %2,%3")
@@ -284,6 +316,7 @@ TEST_F(Accessibility, EveryControlOfTheMainAndMiniWindowsIsNamed) {
   Start();
   EXPECT_EQ(UnnamedControls(module->form1()), QStringList());
   EXPECT_EQ(UnnamedControls(module->form7()), QStringList());
+  EXPECT_EQ(UnreachableControls(module->form1()), QStringList());
 }
 
 // The whole first start with the keyboard alone: the focus starts in the
@@ -293,6 +326,8 @@ TEST_F(Accessibility, FirstStartCanBeDoneWithTheKeyboardAlone) {
   Form3* setup = module->form3();
   ASSERT_TRUE(setup && setup->isVisible());
   EXPECT_EQ(UnnamedControls(setup), QStringList());
+  EXPECT_EQ(UnreachableControls(setup), QStringList());
+  EXPECT_EQ(SharedBoxNames(setup), QStringList());
   ASSERT_TRUE(Activate(setup));
   EXPECT_EQ(QApplication::focusWidget(), setup->Text1[0]);
   TypeHere("25");
@@ -366,6 +401,107 @@ TEST_F(Accessibility, SeasonalGreetingIsNamedAndGoesOnWithEnter) {
   FlushDeletes();
   ASSERT_TRUE(module->form1());
   EXPECT_TRUE(module->form1()->isVisible());
+}
+
+TEST_F(Accessibility, SettingsDialogIsNamedReachableAndSavesWithEnter) {
+  Start();
+  module->form1()->Command1->click();
+  FlushDeletes();
+  Form2* settings = module->form2();
+  ASSERT_TRUE(settings && settings->isVisible());
+  EXPECT_EQ(UnnamedControls(settings), QStringList());
+  EXPECT_EQ(UnreachableControls(settings), QStringList());
+  for (QPushButton* b : {settings->Command1, settings->Command2, settings->Command3,
+                         settings->Command4, settings->Command5, settings->Command6}) {
+    EXPECT_FALSE(b->text().isEmpty());
+    EXPECT_EQ(AccessibleName(b), b->text());
+  }
+  // Tab starts at the top and ends on the buttons along the bottom.
+  // Tab walks the dialog from the address at the top to the four buttons
+  // along the bottom, left to right.
+  const std::vector<QWidget*> cycle = TabCycle(settings, settings->Text4);
+  ASSERT_GE(cycle.size(), 4u);
+  const std::vector<QWidget*> bottom(cycle.end() - 4, cycle.end());
+  EXPECT_EQ(bottom, (std::vector<QWidget*>{settings->Command1, settings->Command2,
+                                           settings->Command6, settings->Command5}));
+
+  ASSERT_TRUE(Activate(settings));
+  settings->Text2->setFocus(Qt::TabFocusReason);
+  PressHere(Qt::Key_Return);
+  FlushDeletes();
+  EXPECT_FALSE(module->form2());
+  ASSERT_TRUE(module->form1());
+  EXPECT_TRUE(module->form1()->isVisible());
+}
+
+// Disabled until the dialog's fields can be told apart by ear: the five
+// boxes of the quit moment are all announced as "ケムリナ日", and on Linux a
+// combo box is announced by its value, its caption coming only from a label
+// whose buddy it is, so the status theme box is heard as just "ソルジャー".
+TEST_F(Accessibility, DISABLED_SettingsDialogFieldsCanBeToldApart) {
+  Start();
+  module->form1()->Command1->click();
+  FlushDeletes();
+  Form2* settings = module->form2();
+  ASSERT_TRUE(settings);
+  EXPECT_EQ(SharedBoxNames(settings), QStringList());
+  QAccessibleInterface* combo = QAccessible::queryAccessibleInterface(settings->Combo1);
+  QStringList labels;
+  for (const auto& [label, relation] : combo->relations(QAccessible::Label)) {
+    labels << label->text(QAccessible::Name);
+  }
+  EXPECT_EQ(labels, QStringList{QStringLiteral("ステータスの選択")});
+}
+
+TEST_F(Accessibility, HelpTextScrollsFromTheKeyboard) {
+  Start();
+  module->form1()->mnuHelp->trigger();
+  Form5* help = module->form5();
+  ASSERT_TRUE(help && help->isVisible());
+  EXPECT_EQ(UnnamedControls(help), QStringList());
+  EXPECT_EQ(UnreachableControls(help), QStringList());
+  ASSERT_TRUE(Activate(help));
+  EXPECT_EQ(QApplication::focusWidget(), help->Text1);
+  QScrollBar* bar = help->Text1->verticalScrollBar();
+  const int top = bar->value();
+  PressHere(Qt::Key_PageDown);
+  EXPECT_GT(bar->value(), top);
+  PressHere(Qt::Key_PageUp);
+  EXPECT_EQ(bar->value(), top);
+}
+
+// Disabled until the read-only texts take a keyboard caret: without one a
+// screen reader cannot move through the help line by line, and Ctrl+End,
+// Home or the arrow keys do nothing.
+TEST_F(Accessibility, DISABLED_HelpTextCanBeReadWithACaret) {
+  Start();
+  module->form1()->mnuHelp->trigger();
+  Form5* help = module->form5();
+  ASSERT_TRUE(help && Activate(help));
+  EXPECT_TRUE(help->Text1->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+  QTest::keyClick(help->Text1, Qt::Key_End, Qt::ControlModifier);
+  EXPECT_TRUE(help->Text1->textCursor().atEnd());
+  EXPECT_EQ(help->Text1->verticalScrollBar()->value(), help->Text1->verticalScrollBar()->maximum());
+}
+
+TEST_F(Accessibility, NoticeButtonIsReachedByTab) {
+  Start();
+  module->form1()->Command1->click();
+  FlushDeletes();
+  module->form2()->Command5->click();
+  FlushDeletes();
+  Form8* notice = module->form8();
+  ASSERT_TRUE(notice && notice->isVisible());
+  EXPECT_EQ(UnnamedControls(notice), QStringList());
+  EXPECT_EQ(UnreachableControls(notice), QStringList());
+  EXPECT_EQ(AccessibleName(notice->Command2), notice->Command2->text());
+  ASSERT_TRUE(Activate(notice));
+  for (int i = 0; i < 3 && QApplication::focusWidget() != notice->Command2; ++i) {
+    PressHere(Qt::Key_Tab);
+  }
+  ASSERT_EQ(QApplication::focusWidget(), notice->Command2);
+  PressHere(Qt::Key_Space);
+  ASSERT_EQ(platform.openedUrls.size(), 1);
 }
 
 }  // namespace
