@@ -16,6 +16,11 @@ namespace kemurina {
 
 namespace {
 
+// Screen readers hear each box of the quit moment by its own name.
+constexpr const char* kDateBoxNames[5] = {"ケムリナ日（年）", "ケムリナ日（月）",
+                                          "ケムリナ日（日）", "ケムリナ日（時）",
+                                          "ケムリナ日（分）"};
+
 constexpr int kClientWidth = 5625;
 constexpr int kClientHeight = 3330;
 
@@ -156,6 +161,7 @@ void Form2::BuildControls() {
   for (std::string_view name : kStatusThemeNames) Combo1->addItem(Utf8(name));
   Combo1->setAccessibleName(QStringLiteral("ステータスの選択"));
   tw.Place(Combo1, 3960, 240, 1575, 300);
+  Label1[16]->setBuddy(Combo1);
 
   Command3 = button("テキストの色", {240, 720, 1335, 255});
   Label2 = new QLabel(QStringLiteral("サンプル色"), this);
@@ -190,7 +196,7 @@ void Form2::BuildControls() {
   Label5 = label(this, {4680, 1320, 0, 0}, "箱数表示");
 
   for (std::size_t i = 0; i < Text1.size(); ++i) {
-    Text1[i] = textBox(this, kDateBoxes[i], kDateLengths[i], "ケムリナ日");
+    Text1[i] = textBox(this, kDateBoxes[i], kDateLengths[i], kDateBoxNames[i]);
   }
   Text2 = textBox(this, {2160, 2160, 855, 240}, 3, "一日あたりの本数");
   Text3 = textBox(this, {2160, 2400, 855, 240}, 4, "一箱（２０本）の金額");

@@ -25,6 +25,9 @@ Form5::Form5(Module& module) : FormBase(module) {
 
   Text1 = new QPlainTextEdit(this);
   Text1->setReadOnly(true);
+  // Read-only, but with a caret: the keyboard moves through the text line by
+  // line, as a screen reader needs.
+  Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   Text1->setFont(DesignFont(12));
   Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

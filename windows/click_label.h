@@ -13,6 +13,13 @@ class ClickLabel : public QLabel {
  public:
   explicit ClickLabel(QWidget* parent = nullptr) : QLabel(parent) {}
 
+  // Sets the shown text and the description a screen reader reads after the
+  // label's name, so a value label is heard with its figure.
+  void SetValue(const QString& text) {
+    setText(text);
+    setAccessibleDescription(text);
+  }
+
  signals:
   void clicked();
   void doubleClicked();

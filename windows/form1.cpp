@@ -1,5 +1,6 @@
 #include "windows/form1.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -242,12 +243,12 @@ void Form1::ApplyLabelColours() {
 
 void Form1::ShowRefresh(const RefreshResult& r) {
   const ProgressSnapshot& snap = r.Snapshot;
-  Label2[0]->setText(QString::fromStdString(r.Label2[0]));
-  Label2[2]->setText(QString::fromStdString(r.Label2[2]));
-  Label2[1]->setText(QString::fromStdString(r.Label2[1]));
-  Label2[4]->setText(QString::fromStdString(r.Label2[4]));
-  Label2[5]->setText(QString::fromStdString(r.Label2[5]));
-  Label2[3]->setText(QString::fromStdString(r.Label2[3]));
+  Label2[0]->SetValue(QString::fromStdString(r.Label2[0]));
+  Label2[2]->SetValue(QString::fromStdString(r.Label2[2]));
+  Label2[1]->SetValue(QString::fromStdString(r.Label2[1]));
+  Label2[4]->SetValue(QString::fromStdString(r.Label2[4]));
+  Label2[5]->SetValue(QString::fromStdString(r.Label2[5]));
+  Label2[3]->SetValue(QString::fromStdString(r.Label2[3]));
 
   lungFill_ = snap.LungColour;
   update();
@@ -293,10 +294,10 @@ void Form1::ToggleDayForm() {
   const ProgressSnapshot& snap = module_.Snapshot();
   if (module_.DayFormToggle == 0) {
     module_.DayFormToggle = 1;
-    Label2[0]->setText(QString::fromStdString(DayForm(snap)));
+    Label2[0]->SetValue(QString::fromStdString(DayForm(snap)));
   } else if (module_.DayFormToggle == 1) {
     module_.DayFormToggle = 0;
-    Label2[0]->setText(QString::fromStdString(CalendarForm(snap)));
+    Label2[0]->SetValue(QString::fromStdString(CalendarForm(snap)));
   }
 }
 
@@ -364,6 +365,17 @@ void Form1::mousePressEvent(QMouseEvent* e) {
     return;
   }
   FormBase::mousePressEvent(e);
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* e) {
+  // The right button opens the menu on press; the menu key (or Shift+F10)
+  // reaches it here, wherever the focus is.
+  if (e->reason() == QContextMenuEvent::Keyboard) {
+    mnuPopup->popup(mapToGlobal(QPoint(width() / 2, height() / 2)));
+    e->accept();
+    return;
+  }
+  e->ignore();
 }
 
 void Form1::mouseDoubleClickEvent(QMouseEvent* e) {

@@ -1,5 +1,6 @@
 #include "windows/form7.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 
 #include "windows/fonts.h"
@@ -98,7 +99,7 @@ void Form7::SetSummaryText(const std::string& text) {
   // The summary's lines are CRLF-separated; a label breaks on the LF alone.
   QString shown = QString::fromStdString(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  Label1->setText(shown);
+  Label1->SetValue(shown);
 }
 
 void Form7::HideToTray() {
@@ -148,6 +149,17 @@ void Form7::mousePressEvent(QMouseEvent* e) {
     return;
   }
   FormBase::mousePressEvent(e);
+}
+
+void Form7::contextMenuEvent(QContextMenuEvent* e) {
+  // The right button opens the menu on press; the menu key (or Shift+F10)
+  // reaches it here, wherever the focus is.
+  if (e->reason() == QContextMenuEvent::Keyboard) {
+    mnuPopup->popup(mapToGlobal(QPoint(width() / 2, height() / 2)));
+    e->accept();
+    return;
+  }
+  e->ignore();
 }
 
 void Form7::mouseDoubleClickEvent(QMouseEvent* e) {

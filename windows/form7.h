@@ -42,6 +42,7 @@ class Form7 : public FormBase {
   void OnUnload() override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
 
  private:
   void OpenSettings();

@@ -194,10 +194,9 @@ TEST_F(Accessibility, ValueLabelsAreNamedByTheCaptionAboveThem) {
   EXPECT_EQ(AccessibleName(&main), main.windowTitle());
 }
 
-// Disabled until the value labels expose their figures: a label whose
-// accessible name is set no longer reports its own text, so a screen reader
-// announces "ケムリナからの日数" and never the days.
-TEST_F(Accessibility, DISABLED_ValueLabelsExposeTheirFigures) {
+// A label whose accessible name is set no longer reports its own text; the
+// value labels must still be heard with their figures, not just the caption.
+TEST_F(Accessibility, ValueLabelsExposeTheirFigures) {
   Start();
   Form1& main = *module->form1();
   for (ClickLabel* label : main.Label2) {
@@ -270,10 +269,10 @@ TEST_F(Accessibility, SpaceOnAFocusedButtonRunsItsCommand) {
   EXPECT_EQ(platform.openedUrls.size(), 1);
 }
 
-// Disabled until the windows answer the menu key: the version box, the mini
-// switch, the help and the exit are reached only through the right-click
-// menu, and in the mini window that menu is the only way to any command.
-TEST_F(Accessibility, DISABLED_TheMenuKeyOpensEachWindowsMenu) {
+// The version box, the mini switch, the help and the exit are reached only
+// through the right-click menu, and in the mini window that menu is the only
+// way to any command: the menu key must open it.
+TEST_F(Accessibility, TheMenuKeyOpensEachWindowsMenu) {
   Start();
   Form1& main = *module->form1();
   main.activateWindow();
@@ -434,11 +433,10 @@ TEST_F(Accessibility, SettingsDialogIsNamedReachableAndSavesWithEnter) {
   EXPECT_TRUE(module->form1()->isVisible());
 }
 
-// Disabled until the dialog's fields can be told apart by ear: the five
-// boxes of the quit moment are all announced as "ケムリナ日", and on Linux a
-// combo box is announced by its value, its caption coming only from a label
-// whose buddy it is, so the status theme box is heard as just "ソルジャー".
-TEST_F(Accessibility, DISABLED_SettingsDialogFieldsCanBeToldApart) {
+// The five boxes of the quit moment must not all be announced as
+// "ケムリナ日"; and on Linux a combo box is announced by its value, its
+// caption coming only from a label whose buddy it is.
+TEST_F(Accessibility, SettingsDialogFieldsCanBeToldApart) {
   Start();
   module->form1()->Command1->click();
   FlushDeletes();
@@ -470,10 +468,9 @@ TEST_F(Accessibility, HelpTextScrollsFromTheKeyboard) {
   EXPECT_EQ(bar->value(), top);
 }
 
-// Disabled until the read-only texts take a keyboard caret: without one a
-// screen reader cannot move through the help line by line, and Ctrl+End,
-// Home or the arrow keys do nothing.
-TEST_F(Accessibility, DISABLED_HelpTextCanBeReadWithACaret) {
+// Without a keyboard caret a screen reader cannot move through the help line
+// by line, and Ctrl+End, Home or the arrow keys do nothing.
+TEST_F(Accessibility, HelpTextCanBeReadWithACaret) {
   Start();
   module->form1()->mnuHelp->trigger();
   Form5* help = module->form5();
