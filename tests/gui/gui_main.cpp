@@ -4,6 +4,8 @@
 #include "windows/fonts.h"
 
 int main(int argc, char** argv) {
+  // Window tests are headless wherever they run, test listing included.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   kemurina::InstallFontSubstitutions();
