@@ -70,6 +70,16 @@ if(EXISTS ${metainfo})
   endif()
 endif()
 
+# AppStream's own view of the installed tree: the record finds its entry.
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+  execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net --no-color ${PREFIX}
+                  RESULT_VARIABLE result OUTPUT_VARIABLE report ERROR_VARIABLE report)
+  if(NOT result EQUAL 0)
+    fail("appstreamcli validate-tree: ${report}")
+  endif()
+endif()
+
 if(errors)
   message(FATAL_ERROR "install layout under ${PREFIX}:\n${errors}")
 endif()
