@@ -29,6 +29,7 @@ Form8::Form8(Module& module) : FormBase(module) {
 
   Text1 = new QPlainTextEdit(this);
   Text1->setReadOnly(true);
+  Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   Text1->setFont(DesignFont(9.75));
   Text1->setAccessibleName(QStringLiteral("アオゾラ"));
   QString text = QString::fromStdString(NoticeText());

@@ -99,7 +99,10 @@ void Form1::BuildControls() {
     tw.Place(label, c.Where.Left, c.Where.Top, c.Where.Width, c.Where.Height);
     // The substitute font runs a little wider than the design's; a caption is
     // never cut off, it may reach a few pixels further right instead.
-    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    const QSize hint = label->sizeHint();
+    const int height = std::max(label->height(), hint.height());
+    label->setGeometry(label->x(), label->y() - (height - label->height()) / 2,
+                       std::max(label->width(), hint.width()), height);
     Label1[c.Index] = label;
   }
 

@@ -100,6 +100,11 @@ void Form7::SetSummaryText(const std::string& text) {
   QString shown = QString::fromStdString(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   Label1->SetValue(shown);
+  // Six lines must show whole even where the font's lines run a little taller
+  // than the design's; the label only ever grows.
+  if (Label1->sizeHint().height() > Label1->height()) {
+    Label1->resize(Label1->width(), Label1->sizeHint().height());
+  }
 }
 
 void Form7::HideToTray() {
