@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <fstream>
 
@@ -23,16 +22,13 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Creates a new, empty file beside `file` under a name nobody else uses.
-int CreateTemporarySibling(const std::filesystem::path& file, std::filesystem::path& temporary) {
-  static std::atomic<unsigned> counter{0};
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = file;
-    temporary += ".tmp." + std::to_string(::getpid()) + "." + std::to_string(counter++);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
+// Opens the one temporary file beside `file`, emptied. Only one copy of the
+// program runs at a time, so a fixed name is enough, and a save cut short by a
+// crash leaves at most this one file behind, which the next save reuses.
+int OpenTemporarySibling(const std::filesystem::path& file, std::filesystem::path& temporary) {
+  temporary = file;
+  temporary += ".tmp";
+  return ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
 }
 
 void SyncFolderOf(const std::filesystem::path& file) {
@@ -62,7 +58,7 @@ bool CanOpenForReading(const std::filesystem::path& file) {
 
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
   std::filesystem::path temporary;
-  const int fd = CreateTemporarySibling(file, temporary);
+  const int fd = OpenTemporarySibling(file, temporary);
   if (fd < 0) return false;
 
   bool ok = WriteAll(fd, bytes);
