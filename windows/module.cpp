@@ -163,11 +163,15 @@ void Module::ReloadFiles() {
 }
 
 QIcon Module::AppIcon() const {
-  QIcon icon;
-  for (int size : {16, 32, 48, 64, 128, 256}) {
-    icon.addFile(QStringLiteral(":/icon_%1.png").arg(size), QSize(size, size));
+  // Built once: every window and tray icon asks for it, and decoding the
+  // pictures is a good part of start-up. Title bars, task bars and trays draw
+  // 16 to 64 pixels; the launcher's large sizes are installed as files.
+  if (appIcon_.isNull()) {
+    for (int size : {16, 32, 48, 64}) {
+      appIcon_.addFile(QStringLiteral(":/icon_%1.png").arg(size), QSize(size, size));
+    }
   }
-  return icon;
+  return appIcon_;
 }
 
 bool Module::PositionsReliable() const {

@@ -130,6 +130,7 @@ class Module {
   bool ended_ = false;
   // Owns the deferred end-of-program check, so it dies with the module.
   QObject quitContext_;
+  mutable QIcon appIcon_;
 };
 
 }  // namespace kemurina
