@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "scratch_folder.h"
@@ -146,126 +147,104 @@ TEST_F(SettingsSaveTest, MissingDataFolderIsMadeAgain) {
   EXPECT_EQ(OnDisk(), settings_);
 }
 
-// Everything the Save checks, one edit of the good form per row.
+// Everything the Save checks, one edit of the good form per row: a quit date
+// ("y/mo/d/h/mi", missing parts "0"; nullptr keeps the good one) and/or one
+// box, and the COPY+ option.
+
+// How far Save got: a rejected date or figure touches no file; a rejected tax
+// or years box comes after initial.ini was rewritten.
+enum Written { kNoFile, kInitialOnly, kBoth };
+
 struct Case {
   const char* name;
-  std::function<void(SettingsEntry&)> edit;
+  const char* date;
+  std::string SettingsEntry::*box;  // nullptr: no box changed
+  const char* value;
   SaveMessage message;
-  // Step reached: files written. A rejected date never touches a file; a
-  // rejected tax or years box comes after initial.ini was rewritten.
-  bool initialWritten;
-  bool optionsWritten;
+  Written written;
+  int copyPlusOption = 1;
 };
 
-void SetDate(SettingsEntry& e, const char* y, const char* mo, const char* d, const char* h = "0",
-             const char* mi = "0") {
-  e.QuitDate = {y, mo, d, h, mi};
+void Apply(const Case& c, SettingsEntry& e) {
+  if (c.date) {
+    const std::string_view date = c.date;
+    std::size_t from = 0;
+    for (std::string& part : e.QuitDate) {
+      const std::size_t slash = date.find('/', from);
+      part = from > date.size() ? "0" : date.substr(from, slash - from);
+      from = slash == std::string_view::npos ? date.size() + 1 : slash + 1;
+    }
+  }
+  if (c.box) e.*c.box = c.value;
+  e.CopyPlusOption = c.copyPlusOption;
 }
 
+constexpr auto kCount = &SettingsEntry::CigarettesPerDay;
+constexpr auto kPrice = &SettingsEntry::PackPrice;
+constexpr auto kTobaccoTax = &SettingsEntry::TobaccoTax;
+constexpr auto kConsumptionTax = &SettingsEntry::ConsumptionTax;
+constexpr auto kYears = &SettingsEntry::SmokingYears;
+constexpr SaveMessage kOk = SaveMessage::None;
+constexpr SaveMessage kRange = SaveMessage::OutOfRange;
+constexpr SaveMessage kFuture = SaveMessage::FutureDate;
+
+// clang-format off
 const Case kCases[] = {
-    {"Feb29In1900", [](SettingsEntry& e) { SetDate(e, "1900", "2", "29"); },
-     SaveMessage::OutOfRange, false, false},
-    {"Feb29In2000", [](SettingsEntry& e) { SetDate(e, "2000", "2", "29"); }, SaveMessage::None,
-     true, true},
-    {"Feb29In2004", [](SettingsEntry& e) { SetDate(e, "2004", "2", "29"); }, SaveMessage::None,
-     true, true},
-    {"Feb29In2005", [](SettingsEntry& e) { SetDate(e, "2005", "2", "29"); },
-     SaveMessage::OutOfRange, false, false},
-    {"Feb28In2005", [](SettingsEntry& e) { SetDate(e, "2005", "2", "28"); }, SaveMessage::None,
-     true, true},
-    {"Feb30In2000", [](SettingsEntry& e) { SetDate(e, "2000", "2", "30"); },
-     SaveMessage::OutOfRange, false, false},
-    {"April31", [](SettingsEntry& e) { SetDate(e, "2023", "4", "31"); }, SaveMessage::OutOfRange,
-     false, false},
-    {"June31", [](SettingsEntry& e) { SetDate(e, "2023", "6", "31"); }, SaveMessage::OutOfRange,
-     false, false},
-    {"September31", [](SettingsEntry& e) { SetDate(e, "2023", "9", "31"); },
-     SaveMessage::OutOfRange, false, false},
-    {"November31", [](SettingsEntry& e) { SetDate(e, "2023", "11", "31"); },
-     SaveMessage::OutOfRange, false, false},
-    {"April30", [](SettingsEntry& e) { SetDate(e, "2023", "4", "30"); }, SaveMessage::None, true,
-     true},
-    {"December31", [](SettingsEntry& e) { SetDate(e, "2023", "12", "31", "23", "59"); },
-     SaveMessage::None, true, true},
-    {"Day0", [](SettingsEntry& e) { SetDate(e, "2023", "1", "0"); }, SaveMessage::OutOfRange, false,
-     false},
-    {"Month13", [](SettingsEntry& e) { SetDate(e, "2023", "13", "1"); }, SaveMessage::OutOfRange,
-     false, false},
-    {"Year1899", [](SettingsEntry& e) { SetDate(e, "1899", "12", "31"); }, SaveMessage::OutOfRange,
-     false, false},
-    {"Year1900", [](SettingsEntry& e) { SetDate(e, "1900", "1", "1"); }, SaveMessage::None, true,
-     true},
+    {"Feb29In1900", "1900/2/29", nullptr, "", kRange, kNoFile},
+    {"Feb29In2000", "2000/2/29", nullptr, "", kOk, kBoth},
+    {"Feb29In2004", "2004/2/29", nullptr, "", kOk, kBoth},
+    {"Feb29In2005", "2005/2/29", nullptr, "", kRange, kNoFile},
+    {"Feb28In2005", "2005/2/28", nullptr, "", kOk, kBoth},
+    {"Feb30In2000", "2000/2/30", nullptr, "", kRange, kNoFile},
+    {"April31", "2023/4/31", nullptr, "", kRange, kNoFile},
+    {"June31", "2023/6/31", nullptr, "", kRange, kNoFile},
+    {"September31", "2023/9/31", nullptr, "", kRange, kNoFile},
+    {"November31", "2023/11/31", nullptr, "", kRange, kNoFile},
+    {"April30", "2023/4/30", nullptr, "", kOk, kBoth},
+    {"December31", "2023/12/31/23/59", nullptr, "", kOk, kBoth},
+    {"Day0", "2023/1/0", nullptr, "", kRange, kNoFile},
+    {"Month13", "2023/13/1", nullptr, "", kRange, kNoFile},
+    {"Year1899", "1899/12/31", nullptr, "", kRange, kNoFile},
+    {"Year1900", "1900/1/1", nullptr, "", kOk, kBoth},
     // Also later than now, but the range message wins.
-    {"NextYearIsRangeNotFuture", [](SettingsEntry& e) { SetDate(e, "2025", "1", "1"); },
-     SaveMessage::OutOfRange, false, false},
-    {"FutureWithBadCountIsRange",
-     [](SettingsEntry& e) {
-       SetDate(e, "2024", "5", "1", "12", "1");
-       e.CigarettesPerDay = "0";
-     },
-     SaveMessage::OutOfRange, false, false},
-    {"CurrentMinuteAccepted", [](SettingsEntry& e) { SetDate(e, "2024", "5", "1", "12", "0"); },
-     SaveMessage::None, true, true},
-    {"NextMinuteRefused", [](SettingsEntry& e) { SetDate(e, "2024", "5", "1", "12", "1"); },
-     SaveMessage::FutureDate, false, false},
-    {"TomorrowRefused", [](SettingsEntry& e) { SetDate(e, "2024", "5", "2", "0", "0"); },
-     SaveMessage::FutureDate, false, false},
-    {"Hour24", [](SettingsEntry& e) { SetDate(e, "2023", "1", "1", "24", "0"); },
-     SaveMessage::OutOfRange, false, false},
-    {"Minute60", [](SettingsEntry& e) { SetDate(e, "2023", "1", "1", "0", "60"); },
-     SaveMessage::OutOfRange, false, false},
-    {"MidnightAccepted", [](SettingsEntry& e) { SetDate(e, "2023", "1", "1", "0", "0"); },
-     SaveMessage::None, true, true},
-    {"EmptyYear", [](SettingsEntry& e) { e.QuitDate[0] = ""; }, SaveMessage::OutOfRange, false,
-     false},
-    {"EmptyCountReadsZero", [](SettingsEntry& e) { e.CigarettesPerDay = ""; },
-     SaveMessage::OutOfRange, false, false},
-    {"CountWithUnitAccepted", [](SettingsEntry& e) { e.CigarettesPerDay = "30本"; },
-     SaveMessage::None, true, true},
-    {"Count201", [](SettingsEntry& e) { e.CigarettesPerDay = "201"; }, SaveMessage::OutOfRange,
-     false, false},
-    {"Price0", [](SettingsEntry& e) { e.PackPrice = "0"; }, SaveMessage::OutOfRange, false, false},
-    {"Price2000", [](SettingsEntry& e) { e.PackPrice = "2000"; }, SaveMessage::None, true, true},
-    {"Price2001", [](SettingsEntry& e) { e.PackPrice = "2001"; }, SaveMessage::OutOfRange, false,
-     false},
-    {"TobaccoTaxEmpty", [](SettingsEntry& e) { e.TobaccoTax = ""; }, SaveMessage::OutOfRange, true,
-     false},
-    {"TobaccoTaxLetters", [](SettingsEntry& e) { e.TobaccoTax = "abc"; }, SaveMessage::OutOfRange,
-     true, false},
-    {"TobaccoTaxTrailingLetters", [](SettingsEntry& e) { e.TobaccoTax = "12a"; },
-     SaveMessage::OutOfRange, true, false},
-    {"TobaccoTax99999", [](SettingsEntry& e) { e.TobaccoTax = "99999"; }, SaveMessage::None, true,
-     true},
-    {"TobaccoTax0", [](SettingsEntry& e) { e.TobaccoTax = "0"; }, SaveMessage::None, true, true},
-    {"TobaccoTaxNegative", [](SettingsEntry& e) { e.TobaccoTax = "-1"; }, SaveMessage::OutOfRange,
-     true, false},
-    {"ConsumptionTaxMinus1", [](SettingsEntry& e) { e.ConsumptionTax = "-1"; },
-     SaveMessage::OutOfRange, true, false},
-    {"ConsumptionTax99", [](SettingsEntry& e) { e.ConsumptionTax = "99"; }, SaveMessage::None, true,
-     true},
-    {"ConsumptionTaxBlanksAround", [](SettingsEntry& e) { e.ConsumptionTax = " 5 "; },
-     SaveMessage::None, true, true},
-    {"YearsSmoked0WhileOff",
-     [](SettingsEntry& e) {
-       e.CopyPlusOption = 0;
-       e.SmokingYears = "0";
-     },
-     SaveMessage::OutOfRange, true, false},
-    {"YearsSmoked99", [](SettingsEntry& e) { e.SmokingYears = "99"; }, SaveMessage::None, true,
-     true},
+    {"NextYearIsRangeNotFuture", "2025/1/1", nullptr, "", kRange, kNoFile},
+    {"FutureWithBadCountIsRange", "2024/5/1/12/1", kCount, "0", kRange, kNoFile},
+    {"CurrentMinuteAccepted", "2024/5/1/12/0", nullptr, "", kOk, kBoth},
+    {"NextMinuteRefused", "2024/5/1/12/1", nullptr, "", kFuture, kNoFile},
+    {"TomorrowRefused", "2024/5/2/0/0", nullptr, "", kFuture, kNoFile},
+    {"Hour24", "2023/1/1/24/0", nullptr, "", kRange, kNoFile},
+    {"Minute60", "2023/1/1/0/60", nullptr, "", kRange, kNoFile},
+    {"MidnightAccepted", "2023/1/1/0/0", nullptr, "", kOk, kBoth},
+    {"EmptyYear", "/4/24/13/5", nullptr, "", kRange, kNoFile},
+    {"EmptyCountReadsZero", nullptr, kCount, "", kRange, kNoFile},
+    {"CountWithUnitAccepted", nullptr, kCount, "30本", kOk, kBoth},
+    {"Count201", nullptr, kCount, "201", kRange, kNoFile},
+    {"Price0", nullptr, kPrice, "0", kRange, kNoFile},
+    {"Price2000", nullptr, kPrice, "2000", kOk, kBoth},
+    {"Price2001", nullptr, kPrice, "2001", kRange, kNoFile},
+    {"TobaccoTaxEmpty", nullptr, kTobaccoTax, "", kRange, kInitialOnly},
+    {"TobaccoTaxLetters", nullptr, kTobaccoTax, "abc", kRange, kInitialOnly},
+    {"TobaccoTaxTrailingLetters", nullptr, kTobaccoTax, "12a", kRange, kInitialOnly},
+    {"TobaccoTax99999", nullptr, kTobaccoTax, "99999", kOk, kBoth},
+    {"TobaccoTax0", nullptr, kTobaccoTax, "0", kOk, kBoth},
+    {"TobaccoTaxNegative", nullptr, kTobaccoTax, "-1", kRange, kInitialOnly},
+    {"ConsumptionTaxMinus1", nullptr, kConsumptionTax, "-1", kRange, kInitialOnly},
+    {"ConsumptionTax99", nullptr, kConsumptionTax, "99", kOk, kBoth},
+    {"ConsumptionTaxBlanksAround", nullptr, kConsumptionTax, " 5 ", kOk, kBoth},
+    {"YearsSmoked0WhileOff", nullptr, kYears, "0", kRange, kInitialOnly, 0},
+    {"YearsSmoked99", nullptr, kYears, "99", kOk, kBoth},
 };
+// clang-format on
 
 class SettingsSaveCases : public SettingsSaveTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(SettingsSaveCases, MessageAndFiles) {
   const Case& c = GetParam();
   SettingsEntry e = GoodEntry();
-  c.edit(e);
-  const SaveOutcome outcome = Save(e);
-  EXPECT_EQ(outcome.Message, c.message);
-  EXPECT_EQ(outcome.Closes, c.message == SaveMessage::None);
-  EXPECT_EQ(InitialRewritten(), c.initialWritten);
-  EXPECT_EQ(OptionsRewritten(), c.optionsWritten);
+  Apply(c, e);
+  EXPECT_EQ(Save(e), (SaveOutcome{c.message, c.message == SaveMessage::None}));
+  EXPECT_EQ(InitialRewritten(), c.written != kNoFile);
+  EXPECT_EQ(OptionsRewritten(), c.written == kBoth);
   if (c.message == SaveMessage::None) {
     EXPECT_EQ(OnDisk(), settings_);
   }
@@ -330,34 +309,23 @@ TEST_F(SettingsSaveTest, TypedValuesAreStoredAsTyped) {
   EXPECT_EQ(Save(e).Message, SaveMessage::None);
   // Only the blanks around the address go; a scheme or a tab stays.
   EXPECT_EQ(settings_.BbsUrl, "http://www.example.org/a b/\t");
-  EXPECT_EQ(settings_.StatusModeName, "ドラゴン");
   EXPECT_EQ(settings_.QuitDate(), (LocalTime{2023, 7, 1, 0, 5}));
   EXPECT_EQ(OnDisk().StatusModeName, "ドラゴン");
-}
-
-TEST_F(SettingsSaveTest, FullWidthBlankIsNotTrimmed) {
-  SettingsEntry e = GoodEntry();
+  // A full-width blank is not a blank to trim.
   e.BbsUrl = "　www.example.org/　";
   EXPECT_EQ(Save(e).Message, SaveMessage::None);
   EXPECT_EQ(settings_.BbsUrl, "　www.example.org/　");
 }
 
-TEST_F(SettingsSaveTest, NoOptionSelectedKeepsTheField) {
-  SettingsEntry e = GoodEntry();
-  e.SizeOption = -1;
-  e.CopyPlusOption = -1;
-  EXPECT_EQ(Save(e).Message, SaveMessage::None);
-  EXPECT_EQ(settings_.CigaretteLength, old_.CigaretteLength);
-  EXPECT_EQ(settings_.CopyPlusMode, old_.CopyPlusMode);
-}
-
-TEST_F(SettingsSaveTest, SizeOptionsGiveTheirLengths) {
-  const int lengths[] = {50, 85, 100};
-  for (int i = 0; i < 3; ++i) {
+TEST_F(SettingsSaveTest, SizeOptionsGiveTheirLengthsAndNoneKeepsTheField) {
+  // No option selected keeps the length the save before left.
+  for (const auto& [option, length] : {std::pair{0, 50}, {1, 85}, {-1, 85}, {2, 100}}) {
     SettingsEntry e = GoodEntry();
-    e.SizeOption = i;
+    e.SizeOption = option;
+    e.CopyPlusOption = -1;
     ASSERT_EQ(Save(e).Message, SaveMessage::None);
-    EXPECT_EQ(OnDisk().CigaretteLength, lengths[i]);
+    EXPECT_EQ(OnDisk().CigaretteLength, length) << option;
+    EXPECT_EQ(OnDisk().CopyPlusMode, old_.CopyPlusMode);
   }
 }
 
@@ -424,10 +392,10 @@ TEST(SettingsEntryLoad, ShowsTheRecord) {
 }
 
 TEST(SettingsEntryLoad, YearsBoxEnabledOnlyForTheYearsMode) {
-  EXPECT_FALSE(SmokingYearsEnabledAtLoad(0));
-  EXPECT_FALSE(SmokingYearsEnabledAtLoad(1));
-  EXPECT_TRUE(SmokingYearsEnabledAtLoad(2));
-  EXPECT_TRUE(SmokingYearsEnabledAtLoad(-1));  // no option selected: as designed
+  // -1, no option selected, enables it as designed.
+  for (const auto& [mode, enabled] : {std::pair{0, false}, {1, false}, {2, true}, {-1, true}}) {
+    EXPECT_EQ(SmokingYearsEnabledAtLoad(mode), enabled) << mode;
+  }
 }
 
 }  // namespace
