@@ -68,7 +68,7 @@ constexpr Box kLungMiddle = {4560, 1100, 375, 210};
 
 }  // namespace
 
-Form1::Form1(Module& module) : FormBase(module) {
+Form1::Form1(Module& module) : DisplayWindow(module) {
   setWindowTitle(QStringLiteral(" ケムリナ式 - hakkaro"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -228,8 +228,7 @@ bool Form1::Load() {
 
   ApplyLabelColours();
 
-  tray_ = platform.CreateTrayIcon(this, module_.AppIcon(), QStringLiteral("ケムリナ式"),
-                                  [this] { RestoreFromTray(); });
+  CreateTray();
   Timer1->start();
   return true;
 }
@@ -304,21 +303,6 @@ void Form1::ToggleDayForm() {
   }
 }
 
-void Form1::HideToTray() {
-  // Without a notification area the icon could never bring the window back,
-  // so the window stays where it is.
-  if (!module_.platform().TrayAvailable() || !tray_) return;
-  hide();
-  tray_->Add();
-}
-
-void Form1::RestoreFromTray() {
-  show();
-  raise();
-  activateWindow();
-  if (tray_) tray_->Delete();
-}
-
 void Form1::SwitchToMini() {
   Settings& s = module_.settings();
   Form7* mini = module_.LoadForm7();
@@ -345,7 +329,7 @@ void Form1::OnUnload() {
     s.MainTop = tw.ToTwipsY(pos().y());
   }
   module_.SaveOptionFile();
-  if (tray_) tray_->Delete();
+  RemoveTrayIcon();
   if (Form7* mini = module_.form7()) mini->Unload();
 }
 
@@ -360,33 +344,6 @@ void Form1::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(QPen(Qt::white, 1));
   for (const Line& l : kLines) p.drawLine(tw.Point(l.X1, l.Y1), tw.Point(l.X2, l.Y2));
-}
-
-void Form1::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::RightButton) {
-    mnuPopup->popup(e->globalPosition().toPoint());
-    return;
-  }
-  FormBase::mousePressEvent(e);
-}
-
-void Form1::contextMenuEvent(QContextMenuEvent* e) {
-  // The right button opens the menu on press; the menu key (or Shift+F10)
-  // reaches it here, wherever the focus is.
-  if (e->reason() == QContextMenuEvent::Keyboard) {
-    mnuPopup->popup(mapToGlobal(QPoint(width() / 2, height() / 2)));
-    e->accept();
-    return;
-  }
-  e->ignore();
-}
-
-void Form1::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton) {
-    HideToTray();
-    return;
-  }
-  FormBase::mouseDoubleClickEvent(e);
 }
 
 }  // namespace kemurina

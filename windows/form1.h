@@ -11,14 +11,14 @@
 
 #include "engine/refresh.h"
 #include "windows/click_label.h"
-#include "windows/form_base.h"
+#include "windows/display_window.h"
 #include "windows/platform.h"
 
 namespace kemurina {
 
 // The main window: six value labels, the lungs, the ducks, the progress bar
 // and four buttons, refreshed every 30 seconds by its own timer.
-class Form1 : public FormBase {
+class Form1 : public DisplayWindow {
   Q_OBJECT
  public:
   explicit Form1(Module& module);
@@ -31,14 +31,11 @@ class Form1 : public FormBase {
   void ShowRefresh(const RefreshResult& r);
 
   void ToggleDayForm();
-  void HideToTray();
-  void RestoreFromTray();
   void SwitchToMini();
 
   QLabel* Image1(int index) const { return image1_.at(static_cast<size_t>(index - 10)); }
   QLabel* Image3(int index) const { return image3_.at(static_cast<size_t>(index)); }
   int LungFill() const { return lungFill_; }
-  TrayIcon* Tray() const { return tray_.get(); }
 
   // Controls under their design names.
   std::map<int, QLabel*> Label1;
@@ -50,7 +47,6 @@ class Form1 : public FormBase {
   QPushButton* Command4 = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
   QTimer* Timer1 = nullptr;
-  QMenu* mnuPopup = nullptr;
   QAction* mnuCopy = nullptr;
   QAction* mnuCopy2 = nullptr;
   QAction* mnuBlog = nullptr;
@@ -63,9 +59,6 @@ class Form1 : public FormBase {
  protected:
   void OnUnload() override;
   void paintEvent(QPaintEvent* e) override;
-  void mousePressEvent(QMouseEvent* e) override;
-  void mouseDoubleClickEvent(QMouseEvent* e) override;
-  void contextMenuEvent(QContextMenuEvent* e) override;
 
  private:
   void BuildControls();
@@ -76,7 +69,6 @@ class Form1 : public FormBase {
   std::array<ClickLabel*, 3> image1_{};
   std::array<ClickLabel*, 3> image3_{};
   int lungFill_ = 0xC0C0FF;
-  std::unique_ptr<TrayIcon> tray_;
 };
 
 }  // namespace kemurina

@@ -17,7 +17,7 @@ constexpr int kClientHeight = 1320;
 constexpr int kDesignBackground = 0x80C0FF;
 }  // namespace
 
-Form7::Form7(Module& module) : FormBase(module) {
+Form7::Form7(Module& module) : DisplayWindow(module) {
   setWindowTitle(QStringLiteral(" ケムリナ式 mini mode"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -90,8 +90,7 @@ void Form7::Load() {
   labelPal.setColor(QPalette::WindowText, FromBgr(s.TextForeColor));
   Label1->setPalette(labelPal);
 
-  tray_ = module_.platform().CreateTrayIcon(this, module_.AppIcon(), QStringLiteral("ケムリナ式"),
-                                            [this] { RestoreFromTray(); });
+  CreateTray();
   module_.RefreshAll();
 }
 
@@ -105,19 +104,6 @@ void Form7::SetSummaryText(const std::string& text) {
   if (Label1->sizeHint().height() > Label1->height()) {
     Label1->resize(Label1->width(), Label1->sizeHint().height());
   }
-}
-
-void Form7::HideToTray() {
-  if (!module_.platform().TrayAvailable() || !tray_) return;
-  hide();
-  tray_->Add();
-}
-
-void Form7::RestoreFromTray() {
-  show();
-  raise();
-  activateWindow();
-  if (tray_) tray_->Delete();
 }
 
 void Form7::SwitchToMain() {
@@ -141,38 +127,11 @@ void Form7::OpenSettings() {
 }
 
 void Form7::OnUnload() {
-  if (tray_) tray_->Delete();
+  RemoveTrayIcon();
   setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
   StorePosition();
   module_.SaveOptionFile();
   if (Form1* main = module_.form1()) main->Unload();
-}
-
-void Form7::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::RightButton) {
-    mnuPopup->popup(e->globalPosition().toPoint());
-    return;
-  }
-  FormBase::mousePressEvent(e);
-}
-
-void Form7::contextMenuEvent(QContextMenuEvent* e) {
-  // The right button opens the menu on press; the menu key (or Shift+F10)
-  // reaches it here, wherever the focus is.
-  if (e->reason() == QContextMenuEvent::Keyboard) {
-    mnuPopup->popup(mapToGlobal(QPoint(width() / 2, height() / 2)));
-    e->accept();
-    return;
-  }
-  e->ignore();
-}
-
-void Form7::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton) {
-    HideToTray();
-    return;
-  }
-  FormBase::mouseDoubleClickEvent(e);
 }
 
 }  // namespace kemurina

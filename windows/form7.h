@@ -5,14 +5,14 @@
 #include <memory>
 
 #include "windows/click_label.h"
-#include "windows/form_base.h"
+#include "windows/display_window.h"
 #include "windows/platform.h"
 
 namespace kemurina {
 
 // The mini window: the six-line summary and a right-click menu, nothing else.
 // It has no timer; the main window's refresh writes its text.
-class Form7 : public FormBase {
+class Form7 : public DisplayWindow {
   Q_OBJECT
  public:
   explicit Form7(Module& module);
@@ -21,14 +21,10 @@ class Form7 : public FormBase {
   void Load();
   void SetSummaryText(const std::string& text);
 
-  void HideToTray();
-  void RestoreFromTray();
   void SwitchToMain();
-  TrayIcon* Tray() const { return tray_.get(); }
 
   ClickLabel* Label1 = nullptr;
   ClickLabel* Image2 = nullptr;
-  QMenu* mnuPopup = nullptr;
   QAction* mnuCopy = nullptr;
   QAction* mnuCopy2 = nullptr;
   QAction* mnuBlog = nullptr;
@@ -40,15 +36,10 @@ class Form7 : public FormBase {
 
  protected:
   void OnUnload() override;
-  void mousePressEvent(QMouseEvent* e) override;
-  void mouseDoubleClickEvent(QMouseEvent* e) override;
-  void contextMenuEvent(QContextMenuEvent* e) override;
 
  private:
   void OpenSettings();
   void StorePosition();
-
-  std::unique_ptr<TrayIcon> tray_;
 };
 
 }  // namespace kemurina

@@ -1,0 +1,62 @@
+#include "windows/display_window.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+
+#include "windows/app_title.h"
+#include "windows/module.h"
+
+namespace kemurina {
+
+void DisplayWindow::CreateTray() {
+  tray_ = module_.platform().CreateTrayIcon(this, module_.AppIcon(), AppTitle(),
+                                            [this] { RestoreFromTray(); });
+}
+
+void DisplayWindow::RemoveTrayIcon() {
+  if (tray_) tray_->Delete();
+}
+
+void DisplayWindow::HideToTray() {
+  // Without a notification area the icon could never bring the window back,
+  // so the window stays where it is.
+  if (!module_.platform().TrayAvailable() || !tray_) return;
+  hide();
+  tray_->Add();
+}
+
+void DisplayWindow::RestoreFromTray() {
+  show();
+  raise();
+  activateWindow();
+  RemoveTrayIcon();
+}
+
+void DisplayWindow::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::RightButton) {
+    mnuPopup->popup(e->globalPosition().toPoint());
+    return;
+  }
+  FormBase::mousePressEvent(e);
+}
+
+void DisplayWindow::contextMenuEvent(QContextMenuEvent* e) {
+  // The right button opens the menu on press; the menu key (or Shift+F10)
+  // reaches it here, wherever the focus is.
+  if (e->reason() == QContextMenuEvent::Keyboard) {
+    mnuPopup->popup(mapToGlobal(QPoint(width() / 2, height() / 2)));
+    e->accept();
+    return;
+  }
+  e->ignore();
+}
+
+void DisplayWindow::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) {
+    HideToTray();
+    return;
+  }
+  FormBase::mouseDoubleClickEvent(e);
+}
+
+}  // namespace kemurina
