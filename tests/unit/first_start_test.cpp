@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 
 namespace kemurina {
 namespace {
@@ -55,25 +57,20 @@ INSTANTIATE_TEST_SUITE_P(
                       // Full-width digits are not half-width numbers.
                       SetupCase{"３０", "300", false, 0, 0}));
 
-TEST(SetupCheck, StoresTheLengthOfTheChosenSize) {
-  const int expected[] = {50, 85, 100};
-  for (int index = 0; index < 3; ++index) {
-    Settings s;
-    ASSERT_FALSE(ApplySetup("20", "300", index, s).has_value());
-    EXPECT_EQ(s.CigaretteLength, expected[index]) << "size " << index;
-  }
-}
-
-TEST(SetupCheck, TouchesNothingButTheThreeFigures) {
+// Each size stores its length, and nothing but the three figures changes.
+TEST(SetupCheck, StoresTheChosenSizeAndTouchesNothingElse) {
   Settings before;
   before.SetQuitDate({2020, 2, 3, 4, 5});
   before.MainLeft = 1234;
-  Settings after = before;
-  ASSERT_FALSE(ApplySetup("15", "480", 2, after).has_value());
-  after.CigarettesPerDay = before.CigarettesPerDay;
-  after.PackPrice = before.PackPrice;
-  after.CigaretteLength = before.CigaretteLength;
-  EXPECT_EQ(after, before);
+  for (const auto& [index, length] : {std::pair{0, 50}, {1, 85}, {2, 100}}) {
+    Settings after = before;
+    ASSERT_FALSE(ApplySetup("15", "480", index, after).has_value());
+    EXPECT_EQ(after.CigaretteLength, length) << "size " << index;
+    after.CigarettesPerDay = before.CigarettesPerDay;
+    after.PackPrice = before.PackPrice;
+    after.CigaretteLength = before.CigaretteLength;
+    EXPECT_EQ(after, before);
+  }
 }
 
 struct SeasonCase {
@@ -111,48 +108,25 @@ TEST_P(Seasons, ChooseTextsPicturesAndPlaces) {
 
 constexpr const char* kHoly = "聖なる日のケムリナが";
 constexpr const char* kLuck = "成功しますように！";
-constexpr SeasonCase kNewYear(int day) {
-  return {1,
-          day,
-          "謹賀新年 - hkrsoft",
-          "お正月限定スペシャルメッセージ",
-          "あけましておめでとうございます",
-          "",
-          "貴方のケムリナが成功しますように！",
-          {false, false, false},
-          1200,
-          1800};
+
+// clang-format off
+constexpr SeasonCase NewYear(int day) {
+  return {1, day, "謹賀新年 - hkrsoft", "お正月限定スペシャルメッセージ", "あけましておめでとうございます",
+          "", "貴方のケムリナが成功しますように！", {}, 1200, 1800};
 }
-constexpr SeasonCase kNone(int month, int day) {
-  return {month, day, " メリークリスマス - hakkaro", "",  "",
-          "",    "",  {false, false, false},         960, 1920};
+constexpr SeasonCase Plain(int month, int day) {
+  return {month, day, " メリークリスマス - hakkaro", "", "", "", "", {}, 960, 1920};
 }
 
-INSTANTIATE_TEST_SUITE_P(Dates, Seasons,
-                         ::testing::Values(kNone(12, 23),
-                                           SeasonCase{12,
-                                                      24,
-                                                      "クリスマスイブ - hkrsoft",
-                                                      "クリスマスイブ限定スペシャルメッセージ",
-                                                      "",
-                                                      kHoly,
-                                                      kLuck,
-                                                      {false, true, false},
-                                                      960,
-                                                      1920},
-                                           SeasonCase{12,
-                                                      25,
-                                                      "メリークリスマス - hkrsoft",
-                                                      "クリスマス限定スペシャルメッセージ",
-                                                      "メリークリスマス",
-                                                      kHoly,
-                                                      kLuck,
-                                                      {true, false, true},
-                                                      960,
-                                                      1920},
-                                           kNone(12, 26), kNone(12, 31), kNewYear(1), kNewYear(2),
-                                           kNewYear(3), kNone(1, 4), kNone(11, 24), kNone(2, 1),
-                                           kNone(0, 0)));
+INSTANTIATE_TEST_SUITE_P(Dates, Seasons, ::testing::Values(
+    Plain(12, 23),
+    SeasonCase{12, 24, "クリスマスイブ - hkrsoft", "クリスマスイブ限定スペシャルメッセージ", "",
+               kHoly, kLuck, {false, true, false}, 960, 1920},
+    SeasonCase{12, 25, "メリークリスマス - hkrsoft", "クリスマス限定スペシャルメッセージ",
+               "メリークリスマス", kHoly, kLuck, {true, false, true}, 960, 1920},
+    Plain(12, 26), Plain(12, 31), NewYear(1), NewYear(2), NewYear(3), Plain(1, 4), Plain(11, 24),
+    Plain(2, 1), Plain(0, 0)));
+// clang-format on
 
 }  // namespace
 }  // namespace kemurina
