@@ -202,39 +202,32 @@ struct DamagedCase {
   std::string bytes;
 };
 
-std::string Options(std::string_view head, std::string_view url, std::string_view tail) {
-  return std::string(head) + "\"" + std::string(url) + "\"" + std::string(tail);
+// The default option file with its first `from` replaced by `to`.
+std::string OptionsWith(std::string_view from, std::string_view to) {
+  std::string bytes = kDefaultOptionBytes;
+  return bytes.replace(bytes.find(from), from.size(), to);
 }
 
 TEST(SettingsFileReading, DamagedFilesLeaveTheRecordUntouched) {
   const std::string soldier = "\"" + std::string(kSoldierCp932) + "\"";
+  const std::string url = "www.example.com/kemurina/";
   const DamagedCase cases[] = {
-      {"14 option items", Which::Options,
-       "0,12244,5,0,5,1,0,0,9241372,16777215,\"www.example.com/\",2,0,0\r\n"},
+      {"14 option items", Which::Options, OptionsWith("," + soldier, "")},
       {"7 initial items", Which::Initial, "2012,4,24,13,5,20,300\r\n"},
       {"trailing comma instead of 8th item", Which::Initial, "2012,4,24,13,5,20,300,\r\n"},
       {"empty number item", Which::Initial, "2012,4,,13,5,20,300,85\r\n"},
-      {"word for a number", Which::Options,
-       Options("0,12244,five,0,5,1,0,0,9241372,16777215,", "u/", ",2,0,0," + soldier + "\r\n")},
+      {"word for a number", Which::Options, OptionsWith("12244,5,", "12244,five,")},
       {"fraction", Which::Initial, "2012,4,24,13,5,20,300.5,85\r\n"},
       {"blank inside number", Which::Initial, "2012,4,24,13,5,2 0,300,85\r\n"},
-      {"2^31", Which::Options,
-       Options("0,12244,5,0,5,1,0,0,2147483648,16777215,", "u/", ",2,0,0," + soldier + "\r\n")},
-      {"-2^31-1", Which::Options,
-       Options("0,12244,5,0,5,1,-2147483649,0,0,0,", "u/", ",2,0,0," + soldier + "\r\n")},
-      {"missing closing quote", Which::Options,
-       "0,12244,5,0,5,1,0,0,9241372,16777215,\"u/\",2,0,0,\"" + std::string(kSoldierCp932) +
-           "\r\n"},
-      {"lone lead byte", Which::Options,
-       Options("0,12244,5,0,5,1,0,0,9241372,16777215,", "u/\x81", ",2,0,0," + soldier + "\r\n")},
-      {"byte 0xFF", Which::Options,
-       Options("0,12244,5,0,5,1,0,0,9241372,16777215,", "u/", ",2,0,0,\"\xff\"\r\n")},
+      {"2^31", Which::Options, OptionsWith("9241372", "2147483648")},
+      {"-2^31-1", Which::Options, OptionsWith(",1,0,0,", ",1,-2147483649,0,")},
+      {"missing closing quote", Which::Options, OptionsWith(soldier, soldier.substr(0, 11))},
+      {"lone lead byte", Which::Options, OptionsWith(url, url + "\x81")},
+      {"byte 0xFF", Which::Options, OptionsWith(soldier, "\"\xff\"")},
       {"empty initial", Which::Initial, ""},
       {"empty options", Which::Options, ""},
       {"only a line end", Which::Initial, "\r\n"},
-      {"huge text", Which::Options,
-       Options("0,12244,5,0,5,1,0,0,9241372,16777215,", std::string(100 * 1024, 'a'),
-               ",2,0,0," + soldier + "\r\n")},
+      {"huge text", Which::Options, OptionsWith(url, std::string(100 * 1024, 'a'))},
       {"huge run of blanks", Which::Initial,
        std::string(100 * 1024, ' ') + "2012,4,24,13,5,20,300,85\r\n"},
       {"month 13", Which::Initial, "2012,13,1,13,5,20,300,85\r\n"},
