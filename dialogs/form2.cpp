@@ -365,14 +365,7 @@ void Form2::paintEvent(QPaintEvent*) {
 
 Form2* Module::form2() const { return static_cast<Form2*>(Live(form2_)); }
 
-Form2* Module::LoadForm2() {
-  if (ended_) return nullptr;
-  if (Form2* existing = form2()) return existing;
-  auto* created = new Form2(*this);
-  form2_ = created;
-  created->Load();
-  return form2();
-}
+Form2* Module::LoadForm2() { return LoadInto<Form2>(form2_); }
 
 void Module::OpenSettingsDialog() {
   Form2* dialog = LoadForm2();

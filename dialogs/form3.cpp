@@ -113,17 +113,7 @@ void Form3::RunSetupCheck() {
 
 Form3* Module::form3() const { return static_cast<Form3*>(Live(form3_)); }
 
-Form3* Module::LoadForm3() {
-  if (ended_) return nullptr;
-  if (Form3* existing = form3()) return existing;
-  auto* created = new Form3(*this);
-  form3_ = created;
-  if (!created->Load()) {
-    delete created;
-    return nullptr;
-  }
-  return form3();
-}
+Form3* Module::LoadForm3() { return LoadInto<Form3>(form3_); }
 
 void Module::OpenFirstStart() {
   if (Form3* setup = LoadForm3()) setup->show();

@@ -83,12 +83,6 @@ void Form4::Decline() { Unload(); }
 
 Form4* Module::form4() const { return static_cast<Form4*>(Live(form4_)); }
 
-Form4* Module::LoadForm4() {
-  if (ended_) return nullptr;
-  if (Form4* existing = form4()) return existing;
-  auto* created = new Form4(*this);
-  form4_ = created;
-  return form4();
-}
+Form4* Module::LoadForm4() { return LoadInto<Form4>(form4_); }
 
 }  // namespace kemurina

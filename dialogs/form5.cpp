@@ -68,14 +68,7 @@ void Form5::changeEvent(QEvent* e) {
 
 Form5* Module::form5() const { return static_cast<Form5*>(Live(form5_)); }
 
-Form5* Module::LoadForm5() {
-  if (ended_) return nullptr;
-  if (Form5* existing = form5()) return existing;
-  auto* created = new Form5(*this);
-  form5_ = created;
-  created->Load();
-  return form5();
-}
+Form5* Module::LoadForm5() { return LoadInto<Form5>(form5_); }
 
 void Module::OpenHelpWindow() {
   Form5* help = LoadForm5();

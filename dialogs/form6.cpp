@@ -144,13 +144,6 @@ void Form6::hideEvent(QHideEvent* e) {
 
 Form6* Module::form6() const { return static_cast<Form6*>(Live(form6_)); }
 
-Form6* Module::LoadForm6() {
-  if (ended_) return nullptr;
-  if (Form6* existing = form6()) return existing;
-  auto* created = new Form6(*this);
-  form6_ = created;
-  created->Load();
-  return form6();
-}
+Form6* Module::LoadForm6() { return LoadInto<Form6>(form6_); }
 
 }  // namespace kemurina

@@ -79,13 +79,6 @@ void Form8::paintEvent(QPaintEvent*) {
 
 Form8* Module::form8() const { return static_cast<Form8*>(Live(form8_)); }
 
-Form8* Module::LoadForm8() {
-  if (ended_) return nullptr;
-  if (Form8* existing = form8()) return existing;
-  auto* created = new Form8(*this);
-  form8_ = created;
-  created->Load();
-  return form8();
-}
+Form8* Module::LoadForm8() { return LoadInto<Form8>(form8_); }
 
 }  // namespace kemurina

@@ -19,6 +19,20 @@ std::string DayForm(const ProgressSnapshot& snap) {
          Wide(snap.ElapsedMins) + "分";
 }
 
+SummaryInputs SummaryInputsFor(const Settings& s, const ProgressSnapshot& snap, int dayFormToggle) {
+  SummaryInputs in;
+  in.settings = &s;
+  in.ElapsedMinutes = snap.ElapsedMinutes;
+  in.ElapsedYears = snap.ElapsedYears;
+  in.ElapsedMonths = snap.ElapsedMonths;
+  in.ElapsedDays = snap.ElapsedDays;
+  in.ElapsedHours = snap.ElapsedHours;
+  in.ElapsedMins = snap.ElapsedMins;
+  in.LifeMinutes = snap.LifeMinutes;
+  in.DayFormToggle = dayFormToggle;
+  return in;
+}
+
 RefreshResult ComputeRefresh(const Settings& s, const LocalTime& now, int luck, int dayFormToggle) {
   RefreshResult r;
   ProgressSnapshot& snap = r.Snapshot;
@@ -46,16 +60,7 @@ RefreshResult ComputeRefresh(const Settings& s, const LocalTime& now, int luck, 
 
   r.Label2[3] = std::string(StatusRank(s.StatusModeName, snap.ElapsedWholeDays, snap.ElapsedYears));
 
-  SummaryInputs in;
-  in.settings = &s;
-  in.ElapsedMinutes = snap.ElapsedMinutes;
-  in.ElapsedYears = snap.ElapsedYears;
-  in.ElapsedMonths = snap.ElapsedMonths;
-  in.ElapsedDays = snap.ElapsedDays;
-  in.ElapsedHours = snap.ElapsedHours;
-  in.ElapsedMins = snap.ElapsedMins;
-  in.LifeMinutes = snap.LifeMinutes;
-  in.DayFormToggle = dayFormToggle;
+  SummaryInputs in = SummaryInputsFor(s, snap, dayFormToggle);
   in.MoneyCaption = r.Label2[2];
   in.StatusCaption = r.Label2[3];
   in.CountCaption = r.Label2[4];

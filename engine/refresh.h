@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/progress.h"
+#include "engine/summary.h"
 #include "startup/settings.h"
 
 namespace kemurina {
@@ -22,6 +23,10 @@ struct RefreshResult {
 // luck is this refresh's draw (0..99); dayFormToggle is the flag as it stands
 // when the refresh starts (the mini window's text carries the day form once).
 RefreshResult ComputeRefresh(const Settings& s, const LocalTime& now, int luck, int dayFormToggle);
+
+// The figures a summary takes from a refresh; the captions and the sentence
+// are left for the caller to fill in.
+SummaryInputs SummaryInputsFor(const Settings& s, const ProgressSnapshot& snap, int dayFormToggle);
 
 // The elapsed caption in its two forms, from the figures of a snapshot.
 std::string CalendarForm(const ProgressSnapshot& snap);

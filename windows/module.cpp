@@ -50,26 +50,9 @@ void Module::Open(FirstWindow first) {
   }
 }
 
-Form1* Module::LoadForm1() {
-  if (ended_) return nullptr;
-  if (Form1* existing = form1()) return existing;
-  auto* created = new Form1(*this);
-  form1_ = created;
-  if (!created->Load()) {
-    delete created;
-    return nullptr;
-  }
-  return form1();
-}
+Form1* Module::LoadForm1() { return LoadInto<Form1>(form1_); }
 
-Form7* Module::LoadForm7() {
-  if (ended_) return nullptr;
-  if (Form7* existing = form7()) return existing;
-  auto* created = new Form7(*this);
-  form7_ = created;
-  created->Load();
-  return form7();
-}
+Form7* Module::LoadForm7() { return LoadInto<Form7>(form7_); }
 
 void Module::RefreshAll() {
   Form1* main = LoadForm1();
@@ -98,16 +81,7 @@ Captions ReadCaptions(const Form1* main) {
 
 SummaryInputs Inputs(const Settings& s, const ProgressSnapshot& snap, int dayFormToggle,
                      const Captions& c, const std::string& sentence) {
-  SummaryInputs in;
-  in.settings = &s;
-  in.ElapsedMinutes = snap.ElapsedMinutes;
-  in.ElapsedYears = snap.ElapsedYears;
-  in.ElapsedMonths = snap.ElapsedMonths;
-  in.ElapsedDays = snap.ElapsedDays;
-  in.ElapsedHours = snap.ElapsedHours;
-  in.ElapsedMins = snap.ElapsedMins;
-  in.LifeMinutes = snap.LifeMinutes;
-  in.DayFormToggle = dayFormToggle;
+  SummaryInputs in = SummaryInputsFor(s, snap, dayFormToggle);
   in.ElapsedCaption = c.Elapsed;
   in.MoneyCaption = c.Money;
   in.StatusCaption = c.Status;

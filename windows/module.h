@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
+#include <concepts>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -108,6 +109,28 @@ class Module {
  private:
   // The window behind a pointer, or nullptr once it is being unloaded.
   FormBase* Live(const QPointer<FormBase>& p) const;
+
+  // The window kept in `slot`, created on first use with its load handler
+  // run. A load handler that answers false has ended the program (a second
+  // copy); that window is dropped and nullptr returned.
+  template <typename F>
+  F* LoadInto(QPointer<FormBase>& slot) {
+    if (ended_) return nullptr;
+    if (FormBase* existing = Live(slot)) return static_cast<F*>(existing);
+    auto* created = new F(*this);
+    slot = created;
+    if constexpr (requires {
+                    { created->Load() } -> std::same_as<bool>;
+                  }) {
+      if (!created->Load()) {
+        delete created;
+        return nullptr;
+      }
+    } else if constexpr (requires { created->Load(); }) {
+      created->Load();
+    }
+    return static_cast<F*>(Live(slot));
+  }
 
   Platform& platform_;
   std::filesystem::path basePath_;
