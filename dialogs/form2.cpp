@@ -96,13 +96,9 @@ int Checked(const std::array<QRadioButton*, 3>& options) {
 }  // namespace
 
 Form2::Form2(Module& module) : FormBase(module) {
-  setWindowTitle(QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - hakkaro"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setWindowIcon(module_.AppIcon());
-  setFont(DesignFont(9));
+  SetUpFixedWindow(QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - hakkaro"),
+                   kClientWidth, kClientHeight);
   const Twips tw(module_.platform().Screen());
-  setFixedSize(tw.X(kClientWidth), tw.Y(kClientHeight));
   BuildControls();
 
   // The dialog sees key presses before its controls: Enter saves from any

@@ -22,13 +22,8 @@ QString FromView(std::string_view text) {
 }  // namespace
 
 Form3::Form3(Module& module) : FormBase(module) {
-  setWindowTitle(QStringLiteral(" ケムリナ式初期設定 - hakkaro"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setWindowIcon(module_.AppIcon());
-  setFont(DesignFont(9));
+  SetUpFixedWindow(QStringLiteral(" ケムリナ式初期設定 - hakkaro"), kClientWidth, kClientHeight);
   const Twips tw(module_.platform().Screen());
-  setFixedSize(tw.X(kClientWidth), tw.Y(kClientHeight));
 
   // Labels the design gives no size grow to their text.
   auto label = [&](const char* text, int left, int top) {

@@ -18,13 +18,8 @@ constexpr int kClientHeight = 3630;
 }  // namespace
 
 Form4::Form4(Module& module) : FormBase(module) {
-  setWindowTitle(QStringLiteral(" ( ・◇・)  - hakkaro"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setWindowIcon(module_.AppIcon());
-  setFont(DesignFont(9));
+  SetUpFixedWindow(QStringLiteral(" ( ・◇・)  - hakkaro"), kClientWidth, kClientHeight);
   const Twips tw(module_.platform().Screen());
-  setFixedSize(tw.X(kClientWidth), tw.Y(kClientHeight));
 
   Label1 = new QLabel(QStringLiteral("ようこそケムリナ式へ"), this);
   Label1->setFont(DesignFont(12, true));

@@ -50,13 +50,8 @@ QPixmap LoadFrame(int index, qreal ratio) {
 }  // namespace
 
 Form6::Form6(Module& module) : FormBase(module) {
-  setWindowTitle(FromView(kSeasonDesignCaption));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setWindowIcon(module_.AppIcon());
-  setFont(DesignFont(9));
+  SetUpFixedWindow(FromView(kSeasonDesignCaption), kClientWidth, kClientHeight);
   const Twips tw(module_.platform().Screen());
-  setFixedSize(tw.X(kClientWidth), tw.Y(kClientHeight));
 
   for (int i = 0; i < 2; ++i) frames_[static_cast<size_t>(i)] = LoadFrame(i, devicePixelRatioF());
   for (size_t i = 0; i < Image1.size(); ++i) {

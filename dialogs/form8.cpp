@@ -19,13 +19,9 @@ constexpr QRect kShape1Twips(120, 120, 5415, 3135);  // left, top, width, height
 
 Form8::Form8(Module& module) : FormBase(module) {
   // The half-width ﾉ and the full-width ～ are part of the caption.
-  setWindowTitle(QStringLiteral(" ヾ(〃^∇^)ﾉ つぎはのんびりケムリナ旅行～"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setWindowIcon(module_.AppIcon());
-  setFont(DesignFont(9));
+  SetUpFixedWindow(QStringLiteral(" ヾ(〃^∇^)ﾉ つぎはのんびりケムリナ旅行～"), kClientWidth,
+                   kClientHeight);
   const Twips tw(module_.platform().Screen());
-  setFixedSize(tw.X(kClientWidth), tw.Y(kClientHeight));
 
   Text1 = new QPlainTextEdit(this);
   Text1->setReadOnly(true);

@@ -69,17 +69,12 @@ constexpr Box kLungMiddle = {4560, 1100, 375, 210};
 }  // namespace
 
 Form1::Form1(Module& module) : DisplayWindow(module) {
-  setWindowTitle(QStringLiteral(" ケムリナ式 - hakkaro"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  setWindowIcon(module_.AppIcon());
-  setFont(DesignFont(9));
+  SetUpFixedWindow(QStringLiteral(" ケムリナ式 - hakkaro"), kClientWidth, kClientHeight,
+                   MinimiseButton::Yes);
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, FromBgr(kBackground));
   setPalette(pal);
-  const Twips tw(module_.platform().Screen());
-  setFixedSize(tw.X(kClientWidth), tw.Y(kClientHeight));
   BuildControls();
   BuildMenu();
 }

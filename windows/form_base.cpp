@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 
+#include "windows/fonts.h"
 #include "windows/module.h"
+#include "windows/twips.h"
 
 namespace kemurina {
 
@@ -12,6 +14,19 @@ FormBase::FormBase(Module& module) : QWidget(nullptr), module_(module) {
 
 FormBase::~FormBase() {
   if (!unloading_) module_.FormUnloaded(this);
+}
+
+void FormBase::SetUpFixedWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
+                                MinimiseButton minimise) {
+  setWindowTitle(caption);
+  Qt::WindowFlags flags =
+      Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+  if (minimise == MinimiseButton::Yes) flags |= Qt::WindowMinimizeButtonHint;
+  setWindowFlags(flags);
+  setWindowIcon(module_.AppIcon());
+  setFont(DesignFont(9));
+  const Twips tw(module_.platform().Screen());
+  setFixedSize(tw.X(clientWidthTwips), tw.Y(clientHeightTwips));
 }
 
 void FormBase::Unload() {

@@ -21,6 +21,13 @@ class FormBase : public QWidget {
 
  protected:
   virtual void OnUnload() {}
+
+  // The design's fixed window: its caption, the program's icon, the design
+  // font at 9 pt, a client area of the given twips, the close box and,
+  // where the design has it, the minimise button.
+  enum class MinimiseButton { No, Yes };
+  void SetUpFixedWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
+                        MinimiseButton minimise = MinimiseButton::No);
   void closeEvent(QCloseEvent* event) override;
 
   Module& module_;
