@@ -5,7 +5,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/deps.sh" run
-"$here/scripts/build.sh" "$here/build/release" -DCMAKE_BUILD_TYPE=Release -DKEMURINA_BUILD_TESTS=OFF
+"$here/scripts/build.sh" "$here/build/release" -DCMAKE_BUILD_TYPE=Release -DKEMURINA_BUILD_TESTS=OFF \
+  -DKEMURINA_BUILD_BENCH=OFF
 program="$here/build/release/kemurina"
 
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then

@@ -12,7 +12,7 @@ program=${KEMURINA_BINARY:-}
 if [[ -z $program ]]; then
   "$here/scripts/deps.sh" test
   "$here/scripts/build.sh" "$here/build/release" -DCMAKE_BUILD_TYPE=Release \
-    -DKEMURINA_BUILD_TESTS=OFF
+    -DKEMURINA_BUILD_TESTS=OFF -DKEMURINA_BUILD_BENCH=OFF
   program=$here/build/release/kemurina
 fi
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)

@@ -16,7 +16,8 @@ status=0
 for variant in normal sanitize; do
   dir="$here/build/test-$variant"
   options=(-DCMAKE_BUILD_TYPE=Debug -DKEMURINA_WERROR=ON)
-  [[ $variant == sanitize ]] && options+=(-DKEMURINA_SANITIZE=ON)
+  # The benchmarks are built once, in the normal build.
+  [[ $variant == sanitize ]] && options+=(-DKEMURINA_SANITIZE=ON -DKEMURINA_BUILD_BENCH=OFF)
   echo "=== $variant build"
   "$here/scripts/build.sh" "$dir" "${options[@]}"
   echo "=== $variant tests"
