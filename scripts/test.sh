@@ -8,9 +8,6 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$here/tests/lsan.supp:print_suppressions=0
-# ctest lists the window tests by starting them, before their own environment
-# applies: without a display they must still find a platform.
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 status=0
 for variant in normal sanitize; do
