@@ -32,7 +32,15 @@ void DisplayWindow::RestoreFromTray() {
   RemoveTrayIcon();
 }
 
+bool DisplayWindow::OnWindowItself(const QMouseEvent* e) const {
+  // Controls that leave a button to their parent (push buttons ignore the
+  // right one) pass the event up here, mapped to the window: it still
+  // belongs to the control under the pointer, not to the window.
+  return childAt(e->position().toPoint()) == nullptr;
+}
+
 void DisplayWindow::mousePressEvent(QMouseEvent* e) {
+  if (!OnWindowItself(e)) return;
   if (e->button() == Qt::RightButton) {
     mnuPopup->popup(e->globalPosition().toPoint());
     return;
@@ -52,6 +60,7 @@ void DisplayWindow::contextMenuEvent(QContextMenuEvent* e) {
 }
 
 void DisplayWindow::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (!OnWindowItself(e)) return;
   if (e->button() == Qt::LeftButton) {
     HideToTray();
     return;

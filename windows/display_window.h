@@ -28,6 +28,8 @@ class DisplayWindow : public FormBase {
   void CreateTray();
   void RemoveTrayIcon();
 
+  // Only presses on the window's own background, shapes and lines count.
+  bool OnWindowItself(const QMouseEvent* e) const;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;

@@ -8,7 +8,6 @@
 #include "windows/fonts.h"
 #include "windows/form7.h"
 #include "windows/module.h"
-#include "windows/mouse_sink.h"
 #include "windows/placement.h"
 #include "windows/twips.h"
 
@@ -163,7 +162,6 @@ void Form1::BuildControls() {
   ProgressBar1->setTextVisible(false);
   ProgressBar1->setAccessibleName(QStringLiteral("次のアヒルまで"));
   tw.Place(ProgressBar1, 1800, 3120, 2055, 120);
-  ProgressBar1->installEventFilter(new MouseSink(ProgressBar1));
 
   connect(Command3, &QPushButton::clicked, this, [this] { module_.CopyFullSummary(); });
   connect(Command4, &QPushButton::clicked, this, [this] { module_.CopyShortSummary(); });
