@@ -152,8 +152,10 @@ void Form2::BuildControls() {
   Combo1 = new QComboBox(this);
   Combo1->setFont(DesignFont(9));
   Combo1->setEditable(true);
-  // A typed name is stored as typed, not added to the list.
+  // A typed name is stored as typed: not added to the list, and not
+  // completed to a listed name it begins like (日本 is not 日本旅行).
   Combo1->setInsertPolicy(QComboBox::NoInsert);
+  Combo1->setCompleter(nullptr);
   for (std::string_view name : kStatusThemeNames) Combo1->addItem(Utf8(name));
   Combo1->setAccessibleName(QStringLiteral("ステータスの選択"));
   tw.Place(Combo1, 3960, 240, 1575, 300);

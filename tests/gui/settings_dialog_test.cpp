@@ -217,6 +217,36 @@ TEST_F(SettingsDialogTest, EnterSavesFromAnyBox) {
   EXPECT_EQ(module_->form2(), d);
 }
 
+// Names typed into the theme box, key by key or committed by an input
+// method, are stored as typed: never completed to a listed name.
+TEST_F(SettingsDialogTest, TypedThemeNameStaysAsTyped) {
+  Start();
+  for (const QString& typed : {QStringLiteral("日本"), QStringLiteral("会社")}) {
+    Form2* d = OpenFromMain();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+    QLineEdit* edit = d->Combo1->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    if (typed.startsWith(QStringLiteral("日"))) {
+      for (QChar c : typed) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &release);
+      }
+    } else {
+      QInputMethodEvent commit;
+      commit.setCommitString(typed);
+      QApplication::sendEvent(edit, &commit);
+    }
+    EXPECT_EQ(d->Combo1->currentText().toStdString(), typed.toStdString());
+    QTest::keyClick(edit, Qt::Key_Return);
+    ASSERT_EQ(module_->form2(), nullptr);
+    EXPECT_EQ(OnDisk().StatusModeName, typed.toStdString());
+  }
+}
+
 TEST_F(SettingsDialogTest, ColourChoice) {
   Start();
   Form2* d = OpenFromMain();
