@@ -17,14 +17,17 @@ class EnterKeyPreview : public QObject {
   // Watches the window and every control it holds now; call it once the
   // controls are built. The preview belongs to the window.
   static void Install(QWidget* window, std::function<void()> onEnter) {
-    auto* preview = new EnterKeyPreview(window, std::move(onEnter));
+    auto* preview = new EnterKeyPreview(window, window, std::move(onEnter));
     window->installEventFilter(preview);
     for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(preview);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
+    // Only the window's own controls: in a drop-down's open list (a window of
+    // its own) Enter picks the item.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::KeyPress && widget && widget->window() == window_) {
       const auto* key = static_cast<QKeyEvent*>(event);
       if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         if (!key->isAutoRepeat()) onEnter_();
@@ -35,9 +38,10 @@ class EnterKeyPreview : public QObject {
   }
 
  private:
-  EnterKeyPreview(QObject* owner, std::function<void()> onEnter)
-      : QObject(owner), onEnter_(std::move(onEnter)) {}
+  EnterKeyPreview(QObject* owner, QWidget* window, std::function<void()> onEnter)
+      : QObject(owner), window_(window), onEnter_(std::move(onEnter)) {}
 
+  QWidget* window_;
   std::function<void()> onEnter_;
 };
 

@@ -1,9 +1,9 @@
 #include "dialogs/form2.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
+#include "dialogs/enter_key_preview.h"
 #include "dialogs/form8.h"
 #include "dialogs/logic/settings_choices.h"
 #include "windows/fonts.h"
@@ -98,13 +98,11 @@ int Checked(const std::array<QRadioButton*, 3>& options) {
 Form2::Form2(Module& module) : FormBase(module) {
   SetUpFixedWindow(QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - hakkaro"),
                    kClientWidth, kClientHeight);
-  const Twips tw(module_.platform().Screen());
   BuildControls();
 
   // The dialog sees key presses before its controls: Enter saves from any
   // control, the editable combo's own edit box included.
-  installEventFilter(this);
-  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+  EnterKeyPreview::Install(this, [this] { Save(); });
 }
 
 Form2::~Form2() = default;
@@ -334,20 +332,6 @@ void Form2::ApplySampleColours() {
 }
 
 void Form2::UpdateYearsBox() { Text7->setEnabled(Option2[2]->isChecked()); }
-
-bool Form2::eventFilter(QObject* watched, QEvent* event) {
-  // Only the dialog's own controls: in the combo's open list (a window of
-  // its own) Enter picks the item.
-  auto* widget = qobject_cast<QWidget*>(watched);
-  if (event->type() == QEvent::KeyPress && widget && widget->window() == this) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Save();
-      return true;
-    }
-  }
-  return FormBase::eventFilter(watched, event);
-}
 
 void Form2::paintEvent(QPaintEvent*) {
   const Twips tw(module_.platform().Screen());

@@ -60,7 +60,6 @@ class Form2 : public FormBase {
 
  protected:
   void OnUnload() override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* e) override;
 
  private:

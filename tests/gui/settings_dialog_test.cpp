@@ -215,6 +215,12 @@ TEST_F(SettingsDialogTest, EnterSavesFromAnyBox) {
   QTest::keyClick(d->Text3, Qt::Key_Return);
   EXPECT_EQ(platform_.messages, QStringList{kRange});
   EXPECT_EQ(module_->form2(), d);
+  // Holding Enter down does not save again and again.
+  for (int i = 0; i < 3; ++i) {
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+    QApplication::sendEvent(d->Text3, &repeat);
+  }
+  EXPECT_EQ(platform_.messages, QStringList{kRange});
 }
 
 // Names typed into the theme box, key by key or committed by an input
