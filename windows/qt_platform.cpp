@@ -61,9 +61,10 @@ void QtPlatform::ShowMessage(QWidget* parent, const QString& text) {
 }
 
 bool QtPlatform::OpenUrl(const QString& address) {
-  const QUrl url(address, QUrl::StrictMode);
-  if (!url.isValid() || url.host().isEmpty()) return false;
-  return QDesktopServices::openUrl(url);
+  // Read as a browser's address bar would: blanks, "|", "{", "^" or a lone
+  // "%" are encoded rather than refused. Whether the address leads anywhere
+  // is for the system's handler to find out.
+  return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
 void QtPlatform::ClearClipboard() { QGuiApplication::clipboard()->clear(); }
