@@ -16,20 +16,21 @@ constexpr std::string_view kClosingHint =
 constexpr std::string_view kMenuHeading = "◆　ケムリナ式ヘルプメニュー";
 constexpr std::string_view kWideBlank = "　";
 
-// "　１）" for 1..9, "１０）" from 10 on: the full-width blank keeps the
-// closing brackets of the menu in one column.
+// "１）", "１０）": the section number in full-width digits.
 std::string SectionNumber(std::size_t n) {
   static constexpr std::array<std::string_view, 10> kWideDigits{"０", "１", "２", "３", "４",
                                                                 "５", "６", "７", "８", "９"};
   std::string out;
-  if (n < 10) {
-    out += kWideBlank;
-  } else {
-    out += kWideDigits[(n / 10) % 10];
-  }
+  if (n >= 10) out += kWideDigits[(n / 10) % 10];
   out += kWideDigits[n % 10];
   out += "）";
   return out;
+}
+
+// In the menu, 1 to 9 get a full-width blank in front, which keeps the
+// closing brackets in one column; the headings stand without it.
+std::string MenuNumber(std::size_t n) {
+  return n < 10 ? std::string(kWideBlank) + SectionNumber(n) : SectionNumber(n);
 }
 
 void AddLine(std::string& text, std::string_view line) {
@@ -63,7 +64,7 @@ std::string HelpText() {
   AddLine(text, kMenuHeading);
   AddEmptyLines(text, 1);
   for (std::size_t i = 0; i < kHelpSections.size(); ++i) {
-    AddLine(text, SectionNumber(i + 1) + std::string(kHelpSections[i].MenuTitle));
+    AddLine(text, MenuNumber(i + 1) + std::string(kHelpSections[i].MenuTitle));
   }
 
   for (std::size_t i = 0; i < kHelpSections.size(); ++i) {

@@ -15,7 +15,7 @@ namespace kemurina {
 //   ""
 //   21 menu lines ("　１）…" … "２１）…")
 //   per section:  "", "", "", ""        <- four empty lines
-//                 heading ("　１）ソフトの概要　◆")
+//                 heading ("１）ソフトの概要　◆", no blank in front)
 //                 ""
 //                 body lines (never starting or ending with an empty line)
 //   "", "", "", ""
