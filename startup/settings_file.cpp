@@ -132,16 +132,14 @@ int DaysInMonth(int year, int month) {
 
 bool InRange(int value, int low, int high) { return value >= low && value <= high; }
 
-// Values the figures cannot work with (a 13th month, a 31 April, no
-// cigarettes) are treated like a damaged file rather than handed on.
-bool IsUsableInitial(const Settings& s) {
-  return InRange(s.QuitYear, 1900, 9999) && InRange(s.QuitMonth, 1, 12) &&
-         InRange(s.QuitDay, 1, DaysInMonth(s.QuitYear, s.QuitMonth)) &&
-         InRange(s.QuitHour, 0, 23) && InRange(s.QuitMinute, 0, 59) &&
-         InRange(s.CigarettesPerDay, 1, 200) && InRange(s.PackPrice, 1, 2000);
-}
-
 }  // namespace
+
+bool IsUsableInitial(const Settings& s) {
+  return InRange(s.QuitYear, 1, 9999) && InRange(s.QuitMonth, 1, 12) &&
+         InRange(s.QuitDay, 1, DaysInMonth(s.QuitYear, s.QuitMonth)) &&
+         InRange(s.QuitHour, 0, 23) && InRange(s.QuitMinute, 0, 59) && s.CigarettesPerDay >= 1 &&
+         s.PackPrice >= 1;
+}
 
 std::string InitialFileBytes(const Settings& s) {
   LineWriter line;

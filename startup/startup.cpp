@@ -44,4 +44,11 @@ FirstWindow RunStartup(const std::filesystem::path& basePath, const LocalTime& n
   return FirstWindow::MiniShown;
 }
 
+InitialReload ReloadInitial(const std::filesystem::path& file, const LocalTime& now, Settings& s) {
+  if (LoadInitial(file, s)) return InitialReload::Read;
+  if (IsUsableInitial(s)) return InitialReload::Kept;
+  ApplyInitialDefaults(s, now);
+  return InitialReload::StandIn;
+}
+
 }  // namespace kemurina

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 #include "startup/settings.h"
 
@@ -19,14 +20,34 @@ struct DataPaths {
 void EnsureDataFolder(const DataPaths& paths);
 
 enum class FirstWindow {
-  Setup,     // first start: the setup dialog
-  MainShown, // main window visible, mini window created hidden
-  MiniShown, // main window created hidden, mini window visible
+  Setup,      // first start: the setup dialog
+  MainShown,  // main window visible, mini window created hidden
+  MiniShown,  // main window created hidden, mini window visible
 };
 
 // The start-up routine's decisions: create the folder, create missing files
 // with defaults, read option.ini (falling back to the option defaults without
 // touching the file), then choose the window to open.
 FirstWindow RunStartup(const std::filesystem::path& basePath, const LocalTime& now, Settings& s);
+
+// What a main window's load found when it read initial.ini again.
+enum class InitialReload {
+  Read,     // the file's values are in the record
+  Kept,     // unreadable: the record keeps the usable values it already had
+  StandIn,  // unreadable with nothing usable in memory either
+};
+
+// Re-reads initial.ini. When neither the file nor the record holds a usable
+// quit moment (a damaged file that start-up, which only checks that the file
+// opens, passed on), the record stands in with the quit moment `now` and the
+// default figures, so every figure reads day 0 instead of two thousand years.
+// The file itself is left for the user to put right through the settings.
+InitialReload ReloadInitial(const std::filesystem::path& file, const LocalTime& now, Settings& s);
+
+// Told once, when the record has to stand in for a damaged initial.ini.
+inline constexpr std::string_view kUnreadableInitialMessage =
+    "ケムリナ日の記録（kemurinadata の initial.ini）が読み込めませんでした。"
+    "いまの日時をケムリナ日として表示します。設定ウィンドウでケムリナ日を確かめて、"
+    "保存してください。";
 
 }  // namespace kemurina

@@ -132,7 +132,11 @@ bool Module::SaveOptionFile() { return SaveOptions(paths_.Options, settings_); }
 
 void Module::ReloadFiles() {
   // A file that cannot be read keeps what start-up already put in memory.
-  LoadInitial(paths_.Initial, settings_);
+  if (ReloadInitial(paths_.Initial, platform_.Now(), settings_) == InitialReload::StandIn) {
+    platform_.ShowMessage(
+        nullptr, QString::fromUtf8(kUnreadableInitialMessage.data(),
+                                   static_cast<qsizetype>(kUnreadableInitialMessage.size())));
+  }
   LoadOptions(paths_.Options, settings_);
 }
 

@@ -6,6 +6,7 @@
 #include "startup/settings_file.h"
 #include "tests/gui/data_folder.h"
 #include "tests/gui/fake_platform.h"
+#include "dialogs/form2.h"
 #include "windows/form1.h"
 #include "windows/form7.h"
 #include "windows/module.h"
@@ -360,6 +361,30 @@ TEST_F(MainWindow, RightClickOpensTheMenuOnlyOnTheWindowItself) {
   QTest::mousePress(&Main(), Qt::RightButton, {}, QPoint(300, 80));
   EXPECT_TRUE(Main().mnuPopup->isVisible());
   Main().mnuPopup->hide();
+}
+
+// A hand-damaged initial.ini: told once, day 0 from now instead of the
+// two thousand years of an empty record, and the file left for the user.
+TEST_F(MainWindow, DamagedInitialFileShowsDayZeroAndIsToldOnce) {
+  WriteFiles();
+  const std::string damaged = "2024,2,30,12,0,20,300,85\r\n";
+  folder.Write("initial.ini", damaged);
+  Start({2024, 5, 2, 12, 0});
+  ASSERT_EQ(platform.messages.size(), 1);
+  EXPECT_EQ(platform.messages[0].toStdString(), std::string(kUnreadableInitialMessage));
+  EXPECT_EQ(Caption(0), "０年０ヶ月０日０時間０分");
+  EXPECT_EQ(Caption(3), "２等兵");
+
+  // The settings dialog starts from the stand-in moment; coming back does
+  // not tell again, and nothing has rewritten the file.
+  Main().Command1->click();
+  EXPECT_EQ(module->form2()->Text1[0]->text(), QStringLiteral("2024"));
+  EXPECT_EQ(module->form2()->Text1[1]->text(), QStringLiteral("5"));
+  module->form2()->Command2->click();
+  EXPECT_EQ(platform.messages.size(), 1);
+  EXPECT_EQ(Caption(0), "０年０ヶ月０日０時間０分");
+  Main().mnuExit->trigger();
+  EXPECT_EQ(folder.Read("initial.ini"), damaged);
 }
 
 TEST_F(MainWindow, SecondCopyIsRefusedBeforeAnyWindow) {

@@ -1,4 +1,5 @@
 #include "engine/progress.h"
+#include "engine/refresh.h"
 
 #include <gtest/gtest.h>
 
@@ -298,8 +299,9 @@ TEST(Snapshot, ExtremeValuesStayDefined) {
   for (const LocalTime& now : nows) {
     for (int odd : oddInts) {
       SCOPED_TRACE(testing::Message() << now.Year << "/" << now.Month << ", " << odd);
-      Settings s = Smoker({1900, 1, 1, 0, 0}, 200, odd);
-      s.PackPrice = 2000;
+      // Counts and prices are read from the file with no upper limit.
+      Settings s = Smoker({1, 1, 1, 0, 0}, odd > 0 ? odd : 200, odd);
+      s.PackPrice = odd > 0 ? odd : 2000;
       s.TobaccoTaxPer1000 = odd;
       s.ConsumptionTaxPercent = odd;
       const ProgressSnapshot snap = ComputeSnapshot(s, now);
@@ -316,6 +318,7 @@ TEST(Snapshot, ExtremeValuesStayDefined) {
       }
       EXPECT_GE(snap.LungColour, 5);
       EXPECT_LE(snap.LungColour, 255 + 256 * 140 + 65536 * 140);
+      EXPECT_FALSE(ComputeRefresh(s, now, 50, 0).SummaryText.empty());
     }
   }
   // A clock thousands of years ahead saturates the minutes instead of wrapping.

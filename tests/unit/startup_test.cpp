@@ -152,5 +152,25 @@ TEST(Startup, UnwritableDataFolderStillStartsWithDefaults) {
   EXPECT_EQ(ReadBytes(base.Path() / "kemurinadata"), "a file, not a folder");
 }
 
+// Reading a damaged initial.ini never leaves a fresh record's year 0 on
+// screen, never forgets values already read, and never rewrites the file.
+TEST(Startup, ReloadingInitialFallsBackOnlyWhenNothingUsableIsThere) {
+  ScratchFolder base;
+  const DataPaths paths = DataPaths::For(base.Path());
+  EnsureDataFolder(paths);
+  const std::string damaged = "2012,13,1,0,0,20,300,85\r\n";
+  WriteBytes(paths.Initial, damaged);
+  Settings s;
+  EXPECT_EQ(ReloadInitial(paths.Initial, kNow, s), InitialReload::StandIn);
+  EXPECT_EQ(InitialFileBytes(s), "2024,1,2,3,4,20,300,85\r\n");
+  EXPECT_EQ(ReloadInitial(paths.Initial, {2030, 1, 1, 0, 0}, s), InitialReload::Kept);
+  EXPECT_EQ(s.QuitDate(), kNow);
+  EXPECT_EQ(ReadBytes(paths.Initial), damaged);
+
+  WriteBytes(paths.Initial, "2012,4,24,13,5,250,300,85\r\n");
+  EXPECT_EQ(ReloadInitial(paths.Initial, kNow, s), InitialReload::Read);
+  EXPECT_EQ(s.CigarettesPerDay, 250);
+}
+
 }  // namespace
 }  // namespace kemurina
