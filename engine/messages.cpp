@@ -1,5 +1,6 @@
 #include "engine/messages.h"
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -95,10 +96,7 @@ int DrawLuck(std::uint64_t clockSeed) {
   std::uniform_real_distribution<double> uniform(0.0, 1.0);
   const double r = uniform(generator);
   // Some library versions can round r up to exactly 1.0; keep Luck in 0..99.
-  const int luck = static_cast<int>(std::floor(r * 100.0));
-  if (luck < 0) return 0;
-  if (luck > 99) return 99;
-  return luck;
+  return std::min(static_cast<int>(std::floor(r * 100.0)), 99);
 }
 
 }  // namespace kemurina

@@ -49,9 +49,9 @@ long long MonthsOfYear(const MonthTable& t, long long year, int from, int to) {
 
 // The days of every month strictly between (fromYear, fromMonth) and
 // (toYear, toMonth), as the month-by-month walk adds them. Whole years are
-// summed at once so that no clock value can make this loop for ages; t's
-// February ends where the walk would leave it.
-long long WholeMonthsBetween(int fromYear, int fromMonth, int toYear, int toMonth, MonthTable& t) {
+// summed at once so that no clock value can make this loop for ages.
+long long WholeMonthsBetween(int fromYear, int fromMonth, int toYear, int toMonth,
+                             const MonthTable& t) {
   long long firstYear = fromYear;
   int firstMonth = fromMonth + 1;
   if (firstMonth > 12) {
@@ -81,11 +81,6 @@ long long WholeMonthsBetween(int fromYear, int fromMonth, int toYear, int toMont
       }
       days += wholeYears * otherMonths + LeapYearsUpTo(lastYear - 1) - LeapYearsUpTo(firstYear);
     }
-  }
-
-  const long long lastFebruary = lastMonth >= 2 ? lastYear : lastYear - 1;
-  if (lastFebruary > firstYear || (lastFebruary == firstYear && firstMonth <= 2)) {
-    SetFebruary(t, static_cast<int>(lastFebruary));
   }
   return days;
 }
@@ -291,7 +286,6 @@ ProgressSnapshot ComputeSnapshot(const Settings& s, const LocalTime& now) {
   const LocalTime until = IsLater(quit, now) ? quit : now;
 
   MonthTable a = BaseMonthDays();
-  SetFebruary(a, until.Year);
   const long long minutes = ComputeElapsedMinutes(quit, until, a);
   snap.ElapsedMinutes = SaturateInt(minutes, 0);
   Breakdown(quit, until, snap);
