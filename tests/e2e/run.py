@@ -1,436 +1,219 @@
 #!/usr/bin/env python3
-"""End-to-end scenarios: the real program on a virtual X display, driven by
-mouse and keyboard.
+"""End-to-end scenarios: the real program on a virtual X display, driven by mouse and keys.
 
-    run.py --binary path/to/kemurina SCENARIO     run one scenario
-    run.py --list                                 name every scenario
+    run.py --binary path/to/kemurina [--display-base N] SCENARIO    run one scenario
+    run.py --list                                                   name every scenario
 
-KEMURINA_E2E_KEEP=1 keeps each scenario's working folder for a look
-afterwards. A failing scenario leaves a screenshot in e2e-failures/ under the
-current folder."""
+KEMURINA_E2E_KEEP=1 keeps the scenario's working folder. A failing scenario prints the
+visible windows and leaves a screenshot in e2e-failures/ under the current folder."""
 
-import argparse
-import sys
-import time
-import traceback
+import argparse, functools, sys, time, traceback  # noqa: E401
 from pathlib import Path
 
-# The helpers are imported from the source folder, which stays clean.
-sys.dont_write_bytecode = True
+sys.dont_write_bytecode = True  # the source folder stays clean
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-import expected  # noqa: E402
+from expected import *  # noqa: E402,F401,F403
 from kemurina_e2e import (BOX_TITLE, MAIN_TITLE, MINI_TITLE, SETTINGS_TITLE,  # noqa: E402
-                          SETUP_TITLE, WELCOME_TITLE, Session, Skip, check,
-                          check_equal, initial_bytes, option_bytes, parse_option_bytes,
-                          wait_exit)
+                          SETUP_TITLE, WELCOME_TITLE, Session, Skip, same, wait_exit)
 
-SCENARIOS = {}
-
-
-def scenario(func):
-    SCENARIOS[func.__name__] = func
-    return func
-
-
-# Design positions (twips: left, top, width, height) of what the scenarios touch.
-COPY1 = (120, 2950, 735, 300)
-COPY2 = (960, 2950, 735, 300)
-SETTINGS_BUTTON = (4800, 2950, 735, 300)
+# Design boxes (twips: left, top, width, height) and points of what the scenarios touch.
+COPY1, COPY2, SETTINGS_BUTTON = (120, 2950, 735, 300), (960, 2950, 735, 300), (4800, 2950, 735, 300)
 MAIN_EMPTY = (4500, 1200)  # the lungs: shapes take no mouse events
-MINI_EMPTY = (60, 60)      # the margin left of and above the text
-MAIN_MENU_ITEMS = 8        # コピーする … アプリケーションの終了
-MINI_MENU_ITEMS = 8
-MAIN_ITEM = dict(copy=0, copy2=1, mini=5, exit=7)
-MINI_ITEM = dict(copy=0, copy2=1, main=6, exit=7)
+MINI_EMPTY = (60, 60)  # the margin left of and above the text
+COPY, COPY_SHORT, TO_MINI, TO_MAIN, EXIT = 0, 1, 5, 6, 7  # pop-up menu items, from 0
+SETUP_PER_DAY, SETUP_PRICE = (2040, 1080, 1215, 270), (2040, 1920, 1215, 270)
+SETUP_LONG, SETUP_OK = (3870, 2760), (1440, 3120, 2295, 375)
+WELCOME_START, SEASON_START = (1680, 2400, 2175, 495), (1560, 2760, 2295, 375)
+WELCOME_LATER, WELCOME_NEXT_TIME = (720, 3000, 1935, 375), (2760, 3000, 2055, 375)
+SETTINGS_PER_DAY, SETTINGS_SAVE = (2160, 2160, 855, 240), (120, 3000, 1095, 300)
 
-SETUP_PER_DAY = (2040, 1080, 1215, 270)
-SETUP_PRICE = (2040, 1920, 1215, 270)
-SETUP_LONG = (3720, 2640)
-SETUP_OK = (1440, 3120, 2295, 375)
-WELCOME_START = (1680, 2400, 2175, 495)
-WELCOME_LATER = (720, 3000, 1935, 375)
-WELCOME_NEXT_TIME = (2760, 3000, 2055, 375)
-SEASON_START = (1560, 2760, 2295, 375)
-SETTINGS_PER_DAY = (2160, 2160, 855, 240)
-SETTINGS_SAVE = (120, 3000, 1095, 300)
-
-# A smoker set up and running: quit at 13:05 on 24 April 2024, 20 a day.
-QUIT = "2024-04-24 13:05"
-NOW = "2024-05-14 16:20"  # 20 days, 3 hours, 15 minutes later
+QUIT = (2024, 4, 24, 13, 5)  # a smoker set up and running, 20 a day
+NOW = (2024, 5, 14, 16, 20)
 
 
-def prepared(session, **options):
-    session.write_files(initial_bytes(2024, 4, 24, 13, 5),
-                        option_bytes(**dict(dict(SetupDone=1, MainLeft=1500, MainTop=1200),
-                                            **options)))
+def twips(window):
+    return dict(left=window.x * 15, top=window.y * 15)
 
 
-def clock(moment):
-    return moment + ":00"
+def quit_from(s, program, window, point):
+    s.popup_menu(window.at(*point), EXIT)
+    same(wait_exit(program), 0, "exit status")
 
 
-def twips(v):
-    return v * 15
-
-
-def dismiss_box(session, box):
-    """OK on a message box: the pointer goes over it (where the keys go with
-    no window manager), then Return."""
-    session.x("xdotool", "mousemove", str(box.x + box.width // 2),
-              str(box.y + box.height // 2))
-    session.key("Return")
-
-
-# ---- clipboard summaries -------------------------------------------------
-
-@scenario
-def copy_main(s):
-    """コピ１ and コピ２, from the buttons and from the right-click menu."""
-    prepared(s, CopyPlusMode=2)
-    s.launch(clock(NOW))
+def copy_main_and_mini(s):
+    """Both copy commands from the main window's buttons and menu, then the mini window's."""
+    s.write_files(initial(*QUIT), option(copy_plus=2))
+    s.launch(NOW)
     main = s.wait_window(MAIN_TITLE)
-    check_equal((main.x, main.y), (100, 80), "main window corner")
-    full, short = expected.summaries(expected.at(QUIT), expected.at(NOW), copy_plus=2,
-                                     rank="大佐", name="ピーナッツ投げ世界記録")
+    same(main.corner, (100, 80), "main window corner")
+    s.copies(lambda: s.click(main.centre_of(*COPY1)), FULL_20_A_DAY, "コピ１")
+    s.copies(lambda: s.click(main.centre_of(*COPY2)), SHORT_20_A_DAY, "コピ２")
+    for window, point in ((main, MAIN_EMPTY), (None, MINI_EMPTY)):
+        window = window or s.wait_window(MINI_TITLE, gone=MAIN_TITLE)
+        s.copies(lambda: s.popup_menu(window.at(*point), COPY), FULL_20_A_DAY,
+                 f"{window.name} コピーする (keys)")
+        s.copies(lambda: s.popup_menu(window.at(*point), COPY_SHORT, click=True),
+                 SHORT_20_A_DAY, f"{window.name} ツイッター用にコピー (clicked)")
+        s.popup_menu(window.at(*point), TO_MINI if window is main else TO_MAIN)
+    main = s.wait_window(MAIN_TITLE, gone=MINI_TITLE)
+    s.copies(lambda: s.click(main.centre_of(*COPY1)), FULL_20_A_DAY, "コピ１ after mini")
 
-    check_equal(s.copied_by(lambda: s.click(main.centre_of(*COPY1))), full, "コピ１")
-    check_equal(s.copied_by(lambda: s.click(main.centre_of(*COPY2))), short, "コピ２")
-    empty = main.at(*MAIN_EMPTY)
-    check_equal(s.copied_by(lambda: s.popup_menu(empty, MAIN_ITEM["copy"], MAIN_MENU_ITEMS)),
-                full, "コピーする (menu, keyboard)")
-    check_equal(s.copied_by(lambda: s.popup_menu(empty, MAIN_ITEM["copy2"], MAIN_MENU_ITEMS,
-                                                 by_keyboard=False)),
-                short, "ツイッター用にコピー (menu, clicked)")
-    check(full.count(b"\r\n") == 5 and not full.endswith(b"\r\n"), "full summary line ends")
+
+def through_tray(s, window, point):
+    """A double-click hides window into the tray; a click on its icon brings it back."""
+    s.click(window.at(*point), repeat=2)
+    s.wait_gone(window.name)
+    s.restore_from_tray()
+    same(s.wait_window(window.name).corner, window.corner, f"{window.name!r} back from the tray")
 
 
-@scenario
-def copy_mini(s):
-    """The mini window's copy items give the same texts, its label shows them."""
-    s.write_files(initial_bytes(2024, 5, 1, 12, 0),
-                  option_bytes(SetupDone=1, CopyPlusMode=1, MainLeft=1500, MainTop=1200))
-    now = "2024-05-11 12:00"  # ten days: a whole carton
-    s.launch(clock(now))
+def tray_and_mini_restart(s):
+    """Each window through the tray; quitting from the mini window keeps mini mode and
+    both corners across a restart."""
+    s.write_files(initial(*QUIT), option())
+    s.start_tray()
+    program = s.launch(NOW)
     main = s.wait_window(MAIN_TITLE)
-    s.popup_menu(main.at(*MAIN_EMPTY), MAIN_ITEM["mini"], MAIN_MENU_ITEMS)
+    s.tray_icons(0)
+    through_tray(s, main, MAIN_EMPTY)
+    s.popup_menu(main.at(*MAIN_EMPTY), TO_MINI)
     mini = s.wait_window(MINI_TITLE)
-    s.wait_gone(MAIN_TITLE)
-    full, short = expected.summaries(expected.at("2024-05-01 12:00"), expected.at(now),
-                                     copy_plus=1, rank="少尉", name="シャア専用ザク")
-    check(b"1\xe3\x82\xab\xe3\x83\xbc\xe3\x83\x88\xe3\x83\xb3 17" in full, "carton form expected")
-    empty = mini.at(*MINI_EMPTY)
-    check_equal(s.copied_by(lambda: s.popup_menu(empty, MINI_ITEM["copy"], MINI_MENU_ITEMS)),
-                full, "mini コピーする")
-    check_equal(s.copied_by(lambda: s.popup_menu(empty, MINI_ITEM["copy2"], MINI_MENU_ITEMS,
-                                                 by_keyboard=False)),
-                short, "mini ツイッター用にコピー")
-    # Back to the main window, whose buttons copy the same.
-    s.popup_menu(empty, MINI_ITEM["main"], MINI_MENU_ITEMS)
-    main = s.wait_window(MAIN_TITLE)
-    s.wait_gone(MINI_TITLE)
-    check_equal(s.copied_by(lambda: s.click(main.centre_of(*COPY1))), full, "コピ１ after mini")
+    same(mini.corner, main.corner, "mini window corner after the first switch")
+    through_tray(s, mini, MINI_EMPTY)
+    assert not s.find(MAIN_TITLE), "the main window stays hidden behind the mini window"
+    quit_from(s, program, mini, MINI_EMPTY)
+    files = (initial(*QUIT), option(mode=1, mini=(1500, 1200)))
+    same(s.files(), files, "files after quitting from the mini window")
 
-
-# ---- the notification area -----------------------------------------------
-
-def wait_icons(s, panel, count, timeout=10):
-    deadline = time.monotonic() + timeout
-    while True:
-        icons = s.tray_icons(panel)
-        if len(icons) == count:
-            return icons
-        if time.monotonic() > deadline:
-            raise AssertionError(f"expected {count} tray icon(s), found {icons}")
-        time.sleep(0.1)
-
-
-def click_icon(s, icon):
-    x, y, w, h = icon
-    s.click((x + w // 2, y + h // 2))
-
-
-@scenario
-def tray_hide_restore(s):
-    """A double-click on empty space hides into the tray; a click on the icon
-    brings the same window back and removes the icon."""
-    prepared(s)
-    panel = s.start_tray()
-    s.launch(clock(NOW))
-    main = s.wait_window(MAIN_TITLE)
-    wait_icons(s, panel, 0)
-
-    s.click(main.at(*MAIN_EMPTY), repeat=2)
-    s.wait_gone(MAIN_TITLE)
-    icon, = wait_icons(s, panel, 1)
-    click_icon(s, icon)
-    again = s.wait_window(MAIN_TITLE)
-    check_equal((again.x, again.y), (main.x, main.y), "restored main window corner")
-    wait_icons(s, panel, 0)
-
-    # The mini window hides and comes back the same way, on its own.
-    s.popup_menu(again.at(*MAIN_EMPTY), MAIN_ITEM["mini"], MAIN_MENU_ITEMS)
+    program = s.launch(NOW)
     mini = s.wait_window(MINI_TITLE)
-    s.click(mini.at(*MINI_EMPTY), repeat=2)
-    s.wait_gone(MINI_TITLE)
-    icon, = wait_icons(s, panel, 1)
-    click_icon(s, icon)
-    s.wait_window(MINI_TITLE)
-    wait_icons(s, panel, 0)
-    check(not s.find(MAIN_TITLE), "the main window stays hidden behind the mini window")
+    same(mini.corner, (100, 80), "mini window corner after the restart")
+    time.sleep(0.5)
+    assert not s.find(MAIN_TITLE), "only the mini window shows after the restart"
+    quit_from(s, program, mini, MINI_EMPTY)
+    same(s.files(), files, "files after the restart")
 
 
-@scenario
-def tray_missing_keeps_window(s):
-    """With no notification area the double-click does not hide the window."""
-    prepared(s)
-    s.launch(clock(NOW))
+def no_tray_second_copy(s):
+    """With no tray a double-click keeps the window; a second copy shows its message box
+    and ends, the first runs on untouched."""
+    s.write_files(initial(2024, 5, 1, 12, 0), option(copy_plus=1))
+    first = s.launch((2024, 5, 11, 12, 0))
     main = s.wait_window(MAIN_TITLE)
     s.click(main.at(*MAIN_EMPTY), repeat=2)
     time.sleep(1.0)
-    check(bool(s.find(MAIN_TITLE)), "the main window vanished with no tray to bring it back")
-    # Still working: a copy goes through.
-    text = s.copied_by(lambda: s.click(main.centre_of(*COPY1)))
-    check(text.startswith("ステータス： 大佐\r\n".encode()), f"copy after double-click: {text!r}")
+    assert s.find(MAIN_TITLE), "the main window vanished with no tray to bring it back"
+    files = s.files()
+    second = s.launch((2024, 5, 11, 12, 0))
+    s.wait_window(BOX_TITLE)
+    assert second.poll() is None, "the second copy waits on its message box"
+    s.dismiss_box()
+    same(wait_exit(second), 0, "the second copy's exit status")
+    assert first.poll() is None, "the first copy is still running"
+    same(s.files(), files, "files after the refused start")
+    s.copies(lambda: s.click(main.centre_of(*COPY1)), FULL_CARTON, "コピ１")
+    s.copies(lambda: s.click(main.centre_of(*COPY2)), SHORT_CARTON, "コピ２")
+    quit_from(s, first, main, MAIN_EMPTY)
 
 
-# ---- mini mode across a restart --------------------------------------------
-
-@scenario
-def mini_mode_restart(s):
-    """Switch to mini, quit from its menu, start again: the mini window comes
-    back at its place and option.ini holds the mode and both corners."""
-    prepared(s)
-    program = s.launch(clock(NOW))
-    main = s.wait_window(MAIN_TITLE)
-    s.popup_menu(main.at(*MAIN_EMPTY), MAIN_ITEM["mini"], MAIN_MENU_ITEMS)
-    mini = s.wait_window(MINI_TITLE)
-    # The first switch puts the mini window at the main window's corner.
-    check_equal((mini.x, mini.y), (main.x, main.y), "mini window corner after the first switch")
-    s.popup_menu(mini.at(*MINI_EMPTY), MINI_ITEM["exit"], MINI_MENU_ITEMS)
-    check_equal(wait_exit(program), 0, "exit status")
-    check_equal(s.read("option.ini"),
-                option_bytes(SetupDone=1, MainLeft=1500, MainTop=1200, WindowMode=1,
-                             MiniLeft=1500, MiniTop=1200),
-                "option.ini after quitting from the mini window")
-    check_equal(s.read("initial.ini"), initial_bytes(2024, 4, 24, 13, 5), "initial.ini")
-
-    program = s.launch(clock(NOW))
-    mini = s.wait_window(MINI_TITLE)
-    check_equal((mini.x, mini.y), (100, 80), "mini window corner after the restart")
-    time.sleep(0.5)
-    check(not s.find(MAIN_TITLE), "only the mini window shows after the restart")
-    s.popup_menu(mini.at(*MINI_EMPTY), MINI_ITEM["exit"], MINI_MENU_ITEMS)
-    check_equal(wait_exit(program), 0, "exit status after the restart")
-    check_equal(parse_option_bytes(s.read("option.ini"))["WindowMode"], 1, "WindowMode")
-
-
-# ---- one copy at a time ----------------------------------------------------
-
-@scenario
-def second_copy_refused(s):
-    """A second copy shows its message box and ends; the first runs on."""
-    prepared(s)
-    first = s.launch(clock(NOW))
-    main = s.wait_window(MAIN_TITLE)
-    files = (s.read("initial.ini"), s.read("option.ini"))
-
-    second = s.launch(clock(NOW))
-    box = s.wait_window(BOX_TITLE)
-    check(second.poll() is None, "the second copy waits on its message box")
-    dismiss_box(s, box)
-    check_equal(wait_exit(second), 0, "the second copy's exit status")
-    check(not s.find(BOX_TITLE), "the message box went with the second copy")
-    check(first.poll() is None, "the first copy is still running")
-    check_equal((s.read("initial.ini"), s.read("option.ini")), files,
-                "files after the refused start")
-    # The first copy still answers.
-    text = s.copied_by(lambda: s.click(main.centre_of(*COPY1)))
-    check(text.startswith("ステータス： ".encode()), "the first copy still copies")
-    s.popup_menu(main.at(*MAIN_EMPTY), MAIN_ITEM["exit"], MAIN_MENU_ITEMS)
-    check_equal(wait_exit(first), 0, "the first copy's exit status")
-
-
-# ---- first start -------------------------------------------------------------
-
-def fill_setup(s, per_day, price, long_size=False):
+def set_up(s, per_day, price, long_size=False):
+    """Fills the setup window and presses 設定する."""
     setup = s.wait_window(SETUP_TITLE)
     s.replace_text(setup.centre_of(*SETUP_PER_DAY), per_day)
     s.replace_text(setup.centre_of(*SETUP_PRICE), price)
     if long_size:
-        s.click(setup.at(SETUP_LONG[0] + 150, SETUP_LONG[1] + 120))
-    return setup
-
-
-@scenario
-def first_start_setup(s):
-    """No files: setup, welcome, then the main window at the welcome's corner;
-    both files hold the figures, the moment and SetupDone 1."""
-    program = s.launch(clock("2024-06-01 12:00"))
-    setup = fill_setup(s, "0", "320")
+        s.click(setup.at(*SETUP_LONG))
     s.click(setup.centre_of(*SETUP_OK))
-    box = s.wait_window(BOX_TITLE)  # 0 a day is out of range
-    dismiss_box(s, box)
-    s.wait_gone(BOX_TITLE)
-    check_equal(parse_option_bytes(s.read("option.ini"))["SetupDone"], 0, "SetupDone while set up")
-
-    setup = fill_setup(s, "25", "320", long_size=True)
-    s.click(setup.centre_of(*SETUP_OK))
-    welcome = s.wait_window(WELCOME_TITLE)
-    s.wait_gone(SETUP_TITLE)
-    s.click(welcome.centre_of(*WELCOME_START))
-    main = s.wait_window(MAIN_TITLE)
-    s.wait_gone(WELCOME_TITLE)
-    check_equal((main.x, main.y), (welcome.x, welcome.y), "main window at the welcome's corner")
-
-    initial = s.read("initial.ini")
-    check(initial in (initial_bytes(2024, 6, 1, 12, 0, 25, 320, 100),
-                      initial_bytes(2024, 6, 1, 12, 1, 25, 320, 100)),
-          f"initial.ini after the start: {initial!r}")
-    check_equal(s.read("option.ini"),
-                option_bytes(SetupDone=1, MainLeft=twips(welcome.x), MainTop=twips(welcome.y)),
-                "option.ini after the start")
-    s.popup_menu(main.at(*MAIN_EMPTY), MAIN_ITEM["exit"], MAIN_MENU_ITEMS)
-    check_equal(wait_exit(program), 0, "exit status")
 
 
-@scenario
-def first_start_declined(s):
-    """Declining writes nothing beyond the start-up defaults; the next start
-    asks again."""
-    program = s.launch(clock("2024-06-01 12:00"))
-    setup = fill_setup(s, "20", "300")
-    start_files = (s.read("initial.ini"), s.read("option.ini"))
-    check_equal(start_files[1], option_bytes(), "option.ini written by start-up")
-    s.click(setup.centre_of(*SETUP_OK))
-    welcome = s.wait_window(WELCOME_TITLE)
-    s.click(welcome.centre_of(*WELCOME_LATER))
-    check_equal(wait_exit(program), 0, "exit status after もう少し考える")
-    check_equal((s.read("initial.ini"), s.read("option.ini")), start_files,
-                "files after declining")
+def first_start(s):
+    """No files: a bad figure, then declined twice (only start-up's defaults are written,
+    the next start asks again), then started with the figures set up."""
+    start_files = (initial(2024, 6, 1, 12, 0), START_UP_OPTION)
+    program = s.launch((2024, 6, 1, 12, 0))
+    set_up(s, "0", "320")  # 0 a day is out of range
+    s.dismiss_box()
+    same(s.files(), start_files, "files written by start-up")
+    for minute, button in ((0, WELCOME_LATER), (5, WELCOME_NEXT_TIME)):
+        program = s.launch((2024, 6, 1, 12, minute)) if minute else program
+        set_up(s, "20", "300")
+        s.click(s.wait_window(WELCOME_TITLE).centre_of(*button))
+        same(wait_exit(program), 0, "exit status after declining")
+        same(s.files(), start_files, "files after declining")
 
-    program = s.launch(clock("2024-06-01 12:05"))
-    setup = fill_setup(s, "20", "300")
-    s.click(setup.centre_of(*SETUP_OK))
-    welcome = s.wait_window(WELCOME_TITLE)
-    s.click(welcome.centre_of(*WELCOME_NEXT_TIME))
-    check_equal(wait_exit(program), 0, "exit status after また次の機会にする")
-    check_equal((s.read("initial.ini"), s.read("option.ini")), start_files,
-                "files after declining twice")
+    start_quitting(s, (2024, 6, 1, 12, 10), initial(2024, 6, 1, 12, 10, 25, 320, 100),
+                   ("25", "320"), long_size=True)
 
 
-def seasonal(s, moment, title):
-    program = s.launch(clock(moment))
-    setup = fill_setup(s, "20", "300")
-    s.click(setup.centre_of(*SETUP_OK))
-    welcome = s.wait_window(WELCOME_TITLE)
-    before = (s.read("initial.ini"), s.read("option.ini"))
-    s.click(welcome.centre_of(*WELCOME_START))
-    greeting = s.wait_window(title)
-    s.wait_gone(WELCOME_TITLE)
-    check_equal((s.read("initial.ini"), s.read("option.ini")), before,
-                "files while the greeting shows")
-    s.click(greeting.centre_of(*SEASON_START))
-    main = s.wait_window(MAIN_TITLE)
-    s.wait_gone(title)
-    check_equal((main.x, main.y), (greeting.x, greeting.y), "main window at the greeting's corner")
-    day = expected.at(moment)
-    check(s.read("initial.ini") in (
-        initial_bytes(day.year, day.month, day.day, day.hour, day.minute),
-        initial_bytes(day.year, day.month, day.day, day.hour, day.minute + 1)),
-        f"initial.ini after the greeting: {s.read('initial.ini')!r}")
-    options = parse_option_bytes(s.read("option.ini"))
-    check_equal(options["SetupDone"], 1, "SetupDone after the greeting")
-    s.popup_menu(main.at(*MAIN_EMPTY), MAIN_ITEM["exit"], MAIN_MENU_ITEMS)
-    check_equal(wait_exit(program), 0, "exit status")
+def start_quitting(s, moment, expected_initial, figures=("20", "300"), long_size=False,
+                   greeting=None):
+    """Set up, started from the welcome (and the seasonal greeting, before which nothing is
+    written): the main window opens at the last one's corner, both files are written."""
+    program = s.launch(moment)
+    set_up(s, *figures, long_size)
+    last = s.wait_window(WELCOME_TITLE, gone=SETUP_TITLE)
+    s.click(last.centre_of(*WELCOME_START))
+    if greeting:
+        last = s.wait_window(greeting, gone=WELCOME_TITLE)
+        same(s.files(), (initial(*moment), START_UP_OPTION), "files while the greeting shows")
+        s.click(last.centre_of(*SEASON_START))
+    main = s.wait_window(MAIN_TITLE, gone=last.name)
+    same(main.corner, last.corner, f"main window at the corner of {last.name!r}")
+    same(s.files(), (expected_initial, option(**twips(last))), "files after the start")
+    quit_from(s, program, main, MAIN_EMPTY)
 
 
-@scenario
-def season_christmas_eve(s):
-    seasonal(s, "2024-12-24 20:00", "クリスマスイブ - hkrsoft")
-
-
-@scenario
-def season_christmas(s):
-    seasonal(s, "2024-12-25 09:30", "メリークリスマス - hkrsoft")
-
-
-@scenario
-def season_new_year(s):
-    seasonal(s, "2025-01-02 08:00", "謹賀新年 - hkrsoft")
-
-
-# ---- the settings dialog -----------------------------------------------------
-
-@scenario
 def settings_bad_then_good(s):
-    """A value out of range gives the message and writes nothing; a good save
-    writes both files and the main window shows the new figures."""
-    prepared(s, CopyPlusMode=1)
-    program = s.launch(clock(NOW))
-    main = s.wait_window(MAIN_TITLE)
-    s.click(main.centre_of(*SETTINGS_BUTTON))
-    dialog = s.wait_window(SETTINGS_TITLE)
-    s.wait_gone(MAIN_TITLE)
-    before = (s.read("initial.ini"), s.read("option.ini"))
-
+    """A value out of range gives the message and writes nothing; a good save writes both
+    files and the main window shows the new figures."""
+    s.write_files(initial(*QUIT), option(copy_plus=1))
+    program = s.launch(NOW)
+    s.click(s.wait_window(MAIN_TITLE).centre_of(*SETTINGS_BUTTON))
+    dialog = s.wait_window(SETTINGS_TITLE, gone=MAIN_TITLE)
+    before = s.files()
     s.replace_text(dialog.centre_of(*SETTINGS_PER_DAY), "0")
     s.click(dialog.centre_of(*SETTINGS_SAVE))
-    box = s.wait_window(BOX_TITLE)
-    dismiss_box(s, box)
-    s.wait_gone(BOX_TITLE)
-    check(bool(s.find(SETTINGS_TITLE)), "the dialog stays open after a bad value")
-    check_equal((s.read("initial.ini"), s.read("option.ini")), before, "files after a bad value")
+    s.dismiss_box()
+    assert s.find(SETTINGS_TITLE), "the dialog stays open after a bad value"
+    same(s.files(), before, "files after a bad value")
 
     s.replace_text(dialog.centre_of(*SETTINGS_PER_DAY), "40")
     s.click(dialog.centre_of(*SETTINGS_SAVE))
-    main = s.wait_window(MAIN_TITLE)
-    s.wait_gone(SETTINGS_TITLE)
-    check_equal(s.read("initial.ini"), initial_bytes(2024, 4, 24, 13, 5, per_day=40),
-                "initial.ini after saving")
-    check_equal(s.read("option.ini"),
-                option_bytes(SetupDone=1, CopyPlusMode=1, MainLeft=twips(dialog.x),
-                             MainTop=twips(dialog.y)),
-                "option.ini after saving")
-    check_equal((main.x, main.y), (dialog.x, dialog.y), "main window at the dialog's corner")
-    full, _ = expected.summaries(expected.at(QUIT), expected.at(NOW), per_day=40, copy_plus=1,
-                                 rank="大佐", name="ガラタ塔")
-    check_equal(s.copied_by(lambda: s.click(main.centre_of(*COPY1))), full,
-                "コピ１ after saving 40 a day")
-    s.popup_menu(main.at(*MAIN_EMPTY), MAIN_ITEM["exit"], MAIN_MENU_ITEMS)
-    check_equal(wait_exit(program), 0, "exit status")
+    main = s.wait_window(MAIN_TITLE, gone=SETTINGS_TITLE)
+    same(main.corner, dialog.corner, "main window at the dialog's corner")
+    same(s.files(), (initial(*QUIT, per_day=40), option(copy_plus=1, **twips(dialog))),
+         "files after saving")
+    s.copies(lambda: s.click(main.centre_of(*COPY1)), FULL_40_A_DAY, "コピ１ after saving 40 a day")
+    quit_from(s, program, main, MAIN_EMPTY)
 
 
-# ---- runner ------------------------------------------------------------------
+SCENARIOS = {f.__name__: f for f in (copy_main_and_mini, tray_and_mini_restart, no_tray_second_copy,
+                                     first_start, settings_bad_then_good)}
+for name, moment, title in (("season_christmas_eve", (2024, 12, 24, 20, 0), "クリスマスイブ"),
+                            ("season_christmas", (2024, 12, 25, 9, 30), "メリークリスマス"),
+                            ("season_new_year", (2025, 1, 2, 8, 0), "謹賀新年")):
+    SCENARIOS[name] = functools.partial(start_quitting, moment=moment,
+                                        expected_initial=initial(*moment),
+                                        greeting=f"{title} - hkrsoft")
+
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--binary", help="the built kemurina program")
+    parser.add_argument("--binary")
     parser.add_argument("--list", action="store_true")
     parser.add_argument("--display-base", type=int, default=100)
-    parser.add_argument("name", nargs="?")
+    parser.add_argument("name", nargs="?", choices=SCENARIOS)
     args = parser.parse_args()
     if args.list:
-        print("\n".join(SCENARIOS))
-        return 0
-    if not args.binary or args.name not in SCENARIOS:
-        parser.error("give --binary and one of: " + ", ".join(SCENARIOS))
-
+        return print("\n".join(SCENARIOS))
+    if not (args.binary and args.name):
+        parser.error("give --binary and a scenario")
     started = time.monotonic()
     try:
         with Session(args.name, args.binary, args.display_base) as s:
-            try:
-                SCENARIOS[args.name](s)
-            except Exception:
-                shots = Path.cwd() / "e2e-failures"
-                shots.mkdir(exist_ok=True)
-                s.screenshot(shots / f"{args.name}.png")
-                print(f"visible windows: {s.windows()}", file=sys.stderr)
-                print(f"programs: {s.program_states()}", file=sys.stderr)
-                print(s.program_logs(), file=sys.stderr)
-                print(f"screenshot: {shots / (args.name + '.png')}", file=sys.stderr)
-                raise
+            SCENARIOS[args.name](s)
     except Skip as why:
         print(f"SKIPPED {args.name}: {why}")
         return 77
