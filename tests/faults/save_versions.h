@@ -4,39 +4,16 @@
 
 namespace kemurina::faults {
 
-// Two records that differ in every field and in the length of both files, so
+// Two records in file order (initial.ini's eight fields, then option.ini's
+// fifteen) that differ in every field and in the length of both files, so
 // that a torn write cannot pass for either of them.
-inline Settings VersionA() {
-  Settings s;
-  s.SetQuitDate({2024, 4, 24, 13, 5});
-  s.SetupDone = 1;
-  s.MainLeft = 1500;
-  s.MainTop = 1200;
-  return s;
-}
-
-inline Settings VersionB() {
-  Settings s;
-  s.SetQuitDate({2019, 12, 31, 23, 59});
-  s.CigarettesPerDay = 140;
-  s.PackPrice = 1250;
-  s.CigaretteLength = 100;
-  s.SetupDone = 1;
-  s.TobaccoTaxPer1000 = 99999;
-  s.ConsumptionTaxPercent = 10;
-  s.CopyPlusMode = 2;
-  s.SmokingYears = 42;
-  s.ShowBoxes = 0;
-  s.MainLeft = -3000;
-  s.MainTop = 45000;
-  s.TextBackColor = 123456;
-  s.TextForeColor = 654321;
-  s.BbsUrl = "blog.example.jp/ケムリナ,日記/";
-  s.WindowMode = 1;
-  s.MiniLeft = 7770;
-  s.MiniTop = -15;
-  s.StatusModeName = "日本旅行";
-  return s;
-}
+// clang-format off
+inline const Settings kVersionA{2024, 4, 24, 13, 5, 20, 300, 85,
+    1, 12244, 5, 0, 5, 1, 1500, 1200, 9241372, 16777215, "www.example.com/kemurina/", 2, 0, 0,
+    "ソルジャー"};
+inline const Settings kVersionB{2019, 12, 31, 23, 59, 140, 1250, 100,
+    1, 99999, 10, 2, 42, 0, -3000, 45000, 123456, 654321, "blog.example.jp/ケムリナ,日記/", 1, 7770,
+    -15, "日本旅行"};
+// clang-format on
 
 }  // namespace kemurina::faults
