@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "engine/number_text.h"
 #include "engine/ranks.h"
 #include "startup/settings.h"
 
@@ -18,10 +19,7 @@ constexpr std::string_view kHint = "＝＝ウインドウ右上のＸボタン�
 
 // Each menu line and its section's heading: without the menu's blank in
 // front, and three with a title of their own.
-struct Section {
-  std::string Menu, Heading;
-};
-const std::vector<Section> kSections{
+const std::pair<std::string, std::string> kSections[] = {
     {"　１）ソフトの概要", "１）ソフトの概要　◆"},
     {"　２）ケムリナのコツ", "２）ケムリナのコツ　◆"},
     {"　３）ステータス", "３）ステータス　◆"},
@@ -45,157 +43,102 @@ const std::vector<Section> kSections{
     {"２１）作者連絡先", "２１）作者連絡先　◆"},
 };
 
-bool StartsWith(std::string_view s, std::string_view head) {
-  return s.substr(0, head.size()) == head;
-}
+using Lines = std::vector<std::string>;
 
-// Splits at "\r\n"; false when a lone "\r" or "\n" stands anywhere.
-bool SplitCrLf(std::string_view text, std::vector<std::string>& lines) {
-  for (std::size_t end; (end = text.find("\r\n")) != std::string_view::npos;
-       text.remove_prefix(end + 2)) {
+// Split at "\r\n"; a lone "\r" or "\n" anywhere fails the test.
+Lines SplitCrLf(std::string_view text) {
+  Lines lines;
+  for (std::size_t end; (end = text.find("\r\n")) != text.npos; text.remove_prefix(end + 2)) {
     lines.emplace_back(text.substr(0, end));
-    if (lines.back().find_first_of("\r\n") != std::string::npos) return false;
   }
   lines.emplace_back(text);
-  return text.find_first_of("\r\n") == std::string_view::npos;
+  for (const std::string& line : lines) EXPECT_EQ(line.find_first_of("\r\n"), line.npos) << line;
+  return lines;
 }
 
-class HelpTextTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    text_ = HelpText();
-    ASSERT_TRUE(SplitCrLf(text_, lines_));
-    for (const Section& section : kSections) {
-      auto at = std::find(lines_.begin(), lines_.end(), section.Heading);
-      ASSERT_NE(at, lines_.end()) << section.Heading;
-      headingAt_.push_back(static_cast<std::size_t>(at - lines_.begin()));
-    }
-  }
-  // Section n's body (1-based): after its heading and empty line, up to the
-  // four empty lines before the next heading or the closing hint.
-  std::vector<std::string> Body(std::size_t n) const {
-    const std::size_t next = n < headingAt_.size() ? headingAt_[n] : lines_.size() - 2;
-    return Slice(headingAt_[n - 1] + 2, next - 4);
-  }
-  std::vector<std::string> Slice(std::size_t from, std::size_t to) const {
-    return {lines_.begin() + static_cast<long>(from), lines_.begin() + static_cast<long>(to)};
-  }
-  std::string text_;
-  std::vector<std::string> lines_;
-  std::vector<std::size_t> headingAt_;
-};
-
-TEST_F(HelpTextTest, HintMenuSectionsAndHintAgain) {
-  std::vector<std::string> head{"", std::string(kHint), "", "", "◆　ケムリナ式ヘルプメニュー", ""};
-  for (const Section& section : kSections) head.push_back(section.Menu);
-  ASSERT_GT(lines_.size(), head.size());
-  EXPECT_EQ(Slice(0, head.size()), head);
-  // Every heading: in menu order, four empty lines before, one after, then a body.
-  for (std::size_t i = 0; i < headingAt_.size(); ++i) {
-    const std::size_t h = headingAt_[i];
-    EXPECT_TRUE(i == 0 || h > headingAt_[i - 1]) << kSections[i].Heading;
-    EXPECT_EQ(Slice(h - 4, h + 2),
-              (std::vector<std::string>{"", "", "", "", kSections[i].Heading, ""}));
-    EXPECT_NE(lines_[h - 5], "") << kSections[i].Heading;
-    EXPECT_NE(lines_[h + 2], "") << kSections[i].Heading;
-  }
-  EXPECT_EQ(Slice(lines_.size() - 6, lines_.size()),
-            (std::vector<std::string>{"", "", "", "", std::string(kHint), ""}));
-  EXPECT_NE(lines_[lines_.size() - 7], "");
-  EXPECT_EQ(std::count(lines_.begin(), lines_.end(), std::string(kHint)), 2);
+Lines Slice(const Lines& lines, std::size_t from, std::size_t to) {
+  return {lines.begin() + long(from), lines.begin() + long(to)};
 }
 
-TEST_F(HelpTextTest, VersionHistoryNewestFirstAndAddressesUnderExampleCom) {
-  std::vector<int> versions;
-  for (const auto& line : Body(18)) {
-    ASSERT_TRUE(StartsWith(line, "Ver1.")) << line;
-    versions.push_back(std::stoi(line.substr(5, 2)));
+// Right-aligned in four full-width columns, as the status lists write days and years.
+std::string FourWide(int n) {
+  std::string text = Wide(n);
+  while (text.size() < 12) text = "　" + text;
+  return text;
+}
+
+TEST(HelpText, LayoutVersionsAddressesAndStatusLists) {
+  const std::string text = HelpText();
+  const Lines lines = SplitCrLf(text);
+  Lines head{"", std::string(kHint), "", "", "◆　ケムリナ式ヘルプメニュー", ""};
+  for (const auto& section : kSections) head.push_back(section.first);
+  ASSERT_GT(lines.size(), head.size());
+  EXPECT_EQ(Slice(lines, 0, head.size()), head);
+  // In menu order, each heading with exactly four empty lines before it and
+  // one after, then a body; after the last body the hint again, then the end.
+  auto at = lines.begin() + long(head.size());
+  EXPECT_EQ(lines[head.size() + 4], kSections[0].second);  // no line after the 21st menu line
+  for (const auto& [menu, heading] : kSections) {
+    at = std::find(at, lines.end(), heading);
+    ASSERT_NE(at, lines.end()) << heading;
+    const std::size_t h = std::size_t(at - lines.begin());
+    EXPECT_EQ(Slice(lines, h - 4, h + 2), (Lines{"", "", "", "", heading, ""}));
+    EXPECT_TRUE(lines[h - 5] != "" && lines[h + 2] != "") << heading;
   }
-  ASSERT_FALSE(versions.empty());
-  EXPECT_EQ(versions.front(), 21);
-  EXPECT_EQ(versions.back(), 0);
-  EXPECT_TRUE(std::is_sorted(versions.rbegin(), versions.rend()));
-  EXPECT_NE(text_.find(kProductSiteUrl), std::string::npos);
-  for (std::size_t at = text_.find("http://"); at != std::string::npos;
-       at = text_.find("http://", at + 1)) {
-    const std::string_view rest = std::string_view(text_).substr(at);
-    // The settings section names the scheme on its own, in brackets.
-    EXPECT_TRUE(StartsWith(rest, "http://」") || StartsWith(rest, "http://www.example.com/"))
+  const std::size_t n = lines.size();
+  EXPECT_EQ(Slice(lines, n - 6, n), (Lines{"", "", "", "", std::string(kHint), ""}));
+  EXPECT_NE(lines[n - 7], "");
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string(kHint)), 2);
+
+  // The version history, newest first.
+  auto line = std::find(lines.begin(), lines.end(), "１８）更新履歴　◆") + 2;
+  for (int minor = 21; minor >= 0; --minor, ++line) {
+    const std::string version =
+        "Ver1." + std::string(minor < 10 ? "0" : "") + std::to_string(minor);
+    ASSERT_TRUE(line->starts_with(version + "　")) << *line;
+  }
+  EXPECT_EQ(*line, "");
+
+  // Every address is under example.com; the settings section names the scheme
+  // on its own, in brackets.
+  EXPECT_NE(text.find(kProductSiteUrl), text.npos);
+  for (std::size_t i = text.find("http://"); i != text.npos; i = text.find("http://", i + 1)) {
+    const std::string_view rest = std::string_view(text).substr(i);
+    EXPECT_TRUE(rest.starts_with("http://」") || rest.starts_with("http://www.example.com/"))
         << rest.substr(0, 40);
   }
-}
 
-// The soldier and cosmo lists tell the truth: every day of the first year
-// shows the rank of the last listed day ("　　２０日～　大佐"; a line without
-// "～" covers its own day only), and the hidden year ranks ("　１００年～　？")
-// change exactly in the listed years.
-TEST_F(HelpTextTest, StatusListsMatchTheRanksShown) {
-  const auto body = Body(3);
+  // The soldier and cosmo lists tell the truth: a line where the rank shown
+  // changes ("～" when it lasts beyond that day), "？" for each year the
+  // hidden rank changes, then the list ends.
   for (std::string_view theme : {"ソルジャー", "コスモ"}) {
-    SCOPED_TRACE(std::string(theme));
-    auto line = std::find_if(body.begin(), body.end(), [&](const std::string& l) {
-      return StartsWith(l, "■" + std::string(theme));
-    });
-    ASSERT_NE(line, body.end());
-    struct Listed {
-      int day;
-      bool from;
-      std::string name;
-    };
-    std::vector<Listed> days;
-    std::set<int> years;
-    for (++line; line != body.end() && !line->empty(); ++line) {
-      std::string_view l = *line;
-      while (StartsWith(l, "　")) l.remove_prefix(3);
-      int number = 0, digits = 0;
-      // "０".."９" are EF BC 90..99.
-      for (; StartsWith(l, "\xEF\xBC") && static_cast<unsigned char>(l[2]) - 0x90u < 10u;
-           ++digits, l.remove_prefix(3))
-        number = number * 10 + (static_cast<unsigned char>(l[2]) - 0x90);
-      ASSERT_GT(digits, 0) << *line;
-      const bool isYear = StartsWith(l, "年");
-      ASSERT_TRUE(isYear || StartsWith(l, "日")) << *line;
-      l.remove_prefix(3);
-      const bool from = StartsWith(l, "～");
-      if (from) l.remove_prefix(3);
-      while (StartsWith(l, "　")) l.remove_prefix(3);
-      if (isYear) {
-        EXPECT_TRUE(from && l == "？") << *line;
-        years.insert(number);
-      } else {
-        EXPECT_TRUE(days.empty() || number > days.back().day) << *line;
-        days.push_back({number, from, std::string(l)});
-      }
-    }
-    ASSERT_FALSE(days.empty());
-    ASSERT_EQ(days.front().day, 0);
-    std::size_t listed = 0;
+    Lines listed;
     for (int d = 0; d < 365; ++d) {
-      while (listed + 1 < days.size() && days[listed + 1].day <= d) ++listed;
-      EXPECT_EQ(StatusRank(theme, d, 0), days[listed].name) << "day " << d;
-      if (!days[listed].from) {
-        EXPECT_EQ(d, days[listed].day);
-      }
+      const std::string_view rank = StatusRank(theme, d, 0);
+      if (d > 0 && rank == StatusRank(theme, d - 1, 0)) continue;
+      const bool lasts = StatusRank(theme, d + 1, 0) == rank;
+      listed.push_back(FourWide(d) + "日" + (lasts ? "～　" : "　　") + std::string(rank));
     }
-    std::set<int> changes;
     for (int y = 1; y <= 120; ++y) {
       if (StatusRank(theme, 366 * y, y) != StatusRank(theme, 366 * (y - 1), y - 1))
-        changes.insert(y);
+        listed.push_back(FourWide(y) + "年～　？");
     }
-    EXPECT_EQ(years, changes);
+    listed.push_back("");
+    const std::string title = "■" + std::string(theme) + "（ケムリナしてからの日数　ステータス）";
+    const std::size_t from =
+        std::size_t(std::find(lines.begin(), lines.end(), title) - lines.begin()) + 1;
+    ASSERT_LT(from, n) << title;
+    EXPECT_EQ(Slice(lines, from, std::min(n, from + listed.size())), listed);
   }
 }
 
-TEST(NoticeTextTest, HasTheThirteenLines) {
-  std::vector<std::string> lines;
-  ASSERT_TRUE(SplitCrLf(NoticeText(), lines));
-  EXPECT_EQ(lines,
-            (std::vector<std::string>{
-                "アオゾラ ～ もうひとつのケムリナ式 ～", "", "　１）今日の一言ｘ３６５日",
-                "　２）日本周遊のケムリナ旅行マップ", "　３）ケムリナキャラクターズ大幅増量",
-                "　４）履歴を閲覧できるタイムマシンモード", "　５）ブログ出力対応のケムリナ日記",
-                "　６）長さに加えて重さの例え付き", "　７）もちろん無料！！！", "",
-                "詳細は「アオゾラご紹介サイト」へ", std::string(kCompanionPageUrl), ""}));
+TEST(NoticeText, HasTheThirteenLines) {
+  EXPECT_EQ(SplitCrLf(NoticeText()),
+            (Lines{"アオゾラ ～ もうひとつのケムリナ式 ～", "", "　１）今日の一言ｘ３６５日",
+                   "　２）日本周遊のケムリナ旅行マップ", "　３）ケムリナキャラクターズ大幅増量",
+                   "　４）履歴を閲覧できるタイムマシンモード", "　５）ブログ出力対応のケムリナ日記",
+                   "　６）長さに加えて重さの例え付き", "　７）もちろん無料！！！", "",
+                   "詳細は「アオゾラご紹介サイト」へ", std::string(kCompanionPageUrl), ""}));
 }
 
 }  // namespace
