@@ -1,10 +1,10 @@
 #pragma once
 
+#include <unistd.h>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace kemurina::testing {
 
@@ -19,7 +19,7 @@ class DataFolder {
     std::filesystem::create_directories(base_ / "kemurinadata");
   }
   ~DataFolder() {
-    std::error_code ec;
+    std::error_code ec;  // a test may have made the folder read-only
     std::filesystem::permissions(base_ / "kemurinadata", std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(base_, ec);

@@ -13,23 +13,18 @@ class Browser : public QObject {
   Q_OBJECT
  public:
   QStringList opened;
-  Q_INVOKABLE void open(const QUrl& url) {
-    opened << QUrl::fromPercentEncoding(url.toEncoded());
-  }
+  Q_INVOKABLE void open(const QUrl& url) { opened << QUrl::fromPercentEncoding(url.toEncoded()); }
 };
 
-// Addresses a browser opens are handed over as they are typed, not refused
-// for characters a strict reading of addresses dislikes.
+// Addresses go to the browser as typed, not refused for what a strict reading of addresses
+// dislikes.
 TEST(QtPlatformTest, HandsOverWhatABrowserWouldOpen) {
   Browser browser;
   QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
   QtPlatform platform;
-  const QStringList addresses = {
-      QStringLiteral("http://www.example.com/kemurina/"),
-      QStringLiteral("http://www.example.com/my board/"),
-      QStringLiteral("http://example.com/a|b{c}^d"),
-      QStringLiteral("http://example.com/100%"),
-  };
+  const QStringList addresses = {"http://www.example.com/kemurina/",
+                                 "http://www.example.com/my board/", "http://example.com/a|b{c}^d",
+                                 "http://example.com/100%"};
   for (const QString& address : addresses) {
     EXPECT_TRUE(platform.OpenUrl(address)) << address.toStdString();
   }

@@ -1,234 +1,148 @@
+// The settings dialog and the windows it shares the screen with: help and the notice.
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QTest>
 
-#include <memory>
-
-#include "data_folder.h"
 #include "dialogs/form2.h"
 #include "dialogs/form5.h"
-#include "dialogs/logic/settings_save.h"
-#include "fake_platform.h"
-#include "startup/settings_file.h"
+#include "dialogs/form8.h"
+#include "dialogs/logic/help_text.h"
+#include "tests/gui/fake_platform.h"
 #include "windows/fonts.h"
-#include "windows/form1.h"
 #include "windows/form7.h"
-#include "windows/module.h"
 
 namespace kemurina {
 namespace {
 
-using testing::DataFolder;
-using testing::FakePlatform;
-
 const QString kRange = QStringLiteral("有効範囲内にある半角数字を入れてください");
-const QString kFuture = QStringLiteral("現在より未来の日時は設定できません");
 
-template <typename T>
-int VisibleWindows() {
-  int n = 0;
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    auto* form = qobject_cast<T*>(w);
-    if (form && form->isVisible() && !form->IsUnloading()) ++n;
-  }
-  return n;
+bool Shown(const QWidget* w) { return w && w->isVisible(); }
+
+// Text1(0..4), Text2, Text3, Text4, Text5, Text6, Text7.
+std::vector<QLineEdit*> Boxes(const Form2& d) {
+  return {d.Text1[0], d.Text1[1], d.Text1[2], d.Text1[3], d.Text1[4], d.Text2,
+          d.Text3,    d.Text4,    d.Text5,    d.Text6,    d.Text7};
 }
 
-class SettingsDialogTest : public ::testing::Test {
+class SettingsDialogTest : public testing::ProgramTest {
  protected:
   void SetUp() override {
-    Settings s;
-    s.SetQuitDate({2024, 4, 1, 8, 0});
-    s.SetupDone = 1;
-    s.MainLeft = 1500;
-    s.MainTop = 1200;
-    s.CopyPlusMode = 0;
-    ASSERT_TRUE(SaveInitial(folder_.Data("initial.ini"), s));
-    ASSERT_TRUE(SaveOptions(folder_.Data("option.ini"), s));
+    WriteFiles([](Settings& s) {
+      s.MainLeft = 1500;
+      s.MainTop = 1200;
+    });
+    Start(platform.now);
   }
-  void TearDown() override {
-    module_.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  Form2* Open() {  // from the window on screen
+    if (module->settings().WindowMode == 1) module->form7()->mnuSettei->trigger();
+    if (module->settings().WindowMode != 1) Main().Command1->click();
+    return module->form2();
   }
-
-  // Starts like the program: the main window (or the mini one) on screen.
-  void Start(int windowMode = 2) {
-    if (windowMode != 2) {
-      Settings s;
-      ASSERT_TRUE(LoadInitial(folder_.Data("initial.ini"), s));
-      ASSERT_TRUE(LoadOptions(folder_.Data("option.ini"), s));
-      s.WindowMode = windowMode;
-      ASSERT_TRUE(SaveOptions(folder_.Data("option.ini"), s));
-    }
-    module_ = std::make_unique<Module>(platform_, folder_.Base());
-    module_->ReloadFiles();
-    module_->Open(windowMode == 1 ? FirstWindow::MiniShown : FirstWindow::MainShown);
-  }
-
-  Form2* OpenFromMain() {
-    module_->form1()->Command1->click();
-    return module_->form2();
-  }
-
+  auto Files() const { return std::pair{folder.Read("initial.ini"), folder.Read("option.ini")}; }
   Settings OnDisk() const {
     Settings s;
-    EXPECT_TRUE(LoadInitial(folder_.Data("initial.ini"), s));
-    EXPECT_TRUE(LoadOptions(folder_.Data("option.ini"), s));
+    EXPECT_TRUE(LoadInitial(folder.Data("initial.ini"), s) &&
+                LoadOptions(folder.Data("option.ini"), s));
     return s;
   }
-
-  DataFolder folder_;
-  FakePlatform platform_;
-  std::unique_ptr<Module> module_;
 };
+using HelpNoticeTest = SettingsDialogTest;
 
-TEST_F(SettingsDialogTest, LaidOutAsDesigned) {
-  Start();
-  Form2* d = OpenFromMain();
-  ASSERT_NE(d, nullptr);
-  EXPECT_EQ(d->windowTitle(),
-            QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - hakkaro"));
-  EXPECT_FALSE(d->windowFlags() & Qt::WindowMinimizeButtonHint);
-  EXPECT_FALSE(d->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_EQ(d->size(), QSize(375, 222));  // 5625 x 3330 twips
-  const std::pair<QLineEdit*, int> limits[] = {{d->Text1[0], 4}, {d->Text1[1], 2}, {d->Text1[2], 2},
-                                               {d->Text1[3], 2}, {d->Text1[4], 2}, {d->Text2, 3},
-                                               {d->Text3, 4},    {d->Text4, 256},  {d->Text5, 5},
-                                               {d->Text6, 2},    {d->Text7, 2}};
-  for (const auto& [box, limit] : limits) EXPECT_EQ(box->maxLength(), limit);
-  ASSERT_EQ(d->Combo1->count(), 4);
-  EXPECT_TRUE(d->Combo1->isEditable());
-  EXPECT_EQ(d->Combo1->itemText(2), QStringLiteral("会社モード"));
-  EXPECT_EQ(d->Frame1->title(), QStringLiteral("copy+"));
-  EXPECT_EQ(d->Option2[2]->text(), QStringLiteral("ON+喫煙年数→"));
-  EXPECT_EQ(d->Label2->text(), QStringLiteral("サンプル色"));
-  EXPECT_EQ(d->Label5->text(), QStringLiteral("箱数表示"));
-  EXPECT_TRUE(d->Command5->font().underline());
-  EXPECT_EQ(d->Command5->text(), QStringLiteral("アオゾラ"));
-}
-
-TEST_F(SettingsDialogTest, OpeningFromMainUnloadsBothWindowsAndShowsTheRecord) {
-  Start();
-  std::filesystem::remove(folder_.Data("option.ini"));
-  Form2* d = OpenFromMain();
-  ASSERT_NE(d, nullptr);
-  EXPECT_EQ(module_->form1(), nullptr);
-  EXPECT_EQ(module_->form7(), nullptr);
-  EXPECT_TRUE(d->isVisible());
-  // The main window's close handler wrote the options on its way out.
-  EXPECT_TRUE(std::filesystem::exists(folder_.Data("option.ini")));
+TEST_F(SettingsDialogTest, OpensInTheMainWindowsPlaceShowingTheRecord) {
+  Form2* d = Open();
+  ASSERT_TRUE(Shown(d));
   EXPECT_EQ(d->pos(), QPoint(100, 80));  // MainLeft 1500, MainTop 1200
-  EXPECT_EQ(d->Text1[0]->text(), QStringLiteral("2024"));
-  EXPECT_EQ(d->Text1[3]->text(), QStringLiteral("8"));
-  EXPECT_EQ(d->Text5->text(), QStringLiteral("12244"));
-  EXPECT_TRUE(d->Option1[1]->isChecked());
-  EXPECT_TRUE(d->Option2[0]->isChecked());
+  EXPECT_EQ((QStringList{d->windowTitle(), d->Text1[0]->text(), d->Text1[3]->text(),
+                         d->Text5->text(), d->Combo1->currentText(), d->Combo1->itemText(2),
+                         d->Frame1->title(), d->Option2[2]->text(), d->Label2->text(),
+                         d->Label5->text(), d->Command5->text()}),
+            (QStringList{" 設定ウィンドウ - 全て半角で記入してください - hakkaro", "2024", "12",
+                         "12244", "ソルジャー", "会社モード", "copy+", "ON+喫煙年数→", "サンプル色",
+                         "箱数表示", "アオゾラ"}));
+  EXPECT_TRUE(d->Option1[1]->isChecked() && d->Option2[0]->isChecked() && d->Check2->isChecked());
   EXPECT_FALSE(d->Text7->isEnabled());
-  EXPECT_TRUE(d->Check2->isChecked());
-  EXPECT_EQ(d->Combo1->currentText(), QStringLiteral("ソルジャー"));
+  d->Option2[2]->click();
+  EXPECT_TRUE(d->Text7->isEnabled());
+  d->Option2[1]->click();
+  EXPECT_FALSE(d->Text7->isEnabled());
+  d->Command6->click();  // help opens beside the dialog
+  EXPECT_TRUE(Shown(module->form5()) && Shown(module->form2()));
 }
 
-TEST_F(SettingsDialogTest, GoodSaveWritesBothFilesAndBringsBackTheMainWindow) {
-  Start();
-  Form2* d = OpenFromMain();
-  d->Text1[2]->setText(QStringLiteral("15"));
-  d->Text2->setText(QStringLiteral("30本"));
-  d->Combo1->setEditText(QStringLiteral("ドラゴン"));
-  d->Text4->setText(QStringLiteral("  www.example.net/  "));
-  d->move(200, 150);
-  d->Command1->click();
-
-  EXPECT_EQ(module_->form2(), nullptr);
-  EXPECT_EQ(VisibleWindows<Form1>(), 1);
-  EXPECT_EQ(VisibleWindows<Form7>(), 0);
-  const Settings disk = OnDisk();
-  EXPECT_EQ(disk.QuitDate(), (LocalTime{2024, 4, 15, 8, 0}));
-  EXPECT_EQ(disk.CigarettesPerDay, 30);
-  EXPECT_EQ(disk.StatusModeName, "ドラゴン");
-  EXPECT_EQ(disk.BbsUrl, "www.example.net/");
-  EXPECT_EQ(disk.MainLeft, 3000);
-  EXPECT_EQ(disk.MainTop, 2250);
-  EXPECT_TRUE(platform_.messages.isEmpty());
-}
-
-TEST_F(SettingsDialogTest, WithMiniModeSaveAndCancelBringBackTheMiniWindow) {
-  Start(1);
-  module_->form7()->mnuSettei->trigger();
-  ASSERT_NE(module_->form2(), nullptr);
-  EXPECT_EQ(module_->form7(), nullptr);
-  module_->form2()->Command1->click();
-  EXPECT_EQ(VisibleWindows<Form7>(), 1);
-  EXPECT_EQ(VisibleWindows<Form1>(), 0);
-  EXPECT_NE(module_->form1(), nullptr);  // created hidden, its timer runs
-
-  module_->form7()->mnuSettei->trigger();
-  module_->form2()->Command2->click();
-  EXPECT_EQ(VisibleWindows<Form7>(), 1);
-  EXPECT_EQ(VisibleWindows<Form1>(), 0);
-}
-
-TEST_F(SettingsDialogTest, BadValueGivesItsMessageAndKeepsTheDialog) {
-  Start();
-  Form2* d = OpenFromMain();
-  const std::string oldOptions = folder_.Read("option.ini");
-  d->Text1[1]->setText(QStringLiteral("3"));
-  d->Text6->setText(QStringLiteral("-1"));
-  d->Command1->click();
-  EXPECT_EQ(platform_.messages, QStringList{kRange});
-  EXPECT_EQ(module_->form2(), d);
-  EXPECT_TRUE(d->isVisible());
-  EXPECT_EQ(folder_.Read("option.ini"), oldOptions);
-
-  // Cancel: the new quit moment was already written, the options were not.
-  d->Command2->click();
-  EXPECT_EQ(module_->settings().QuitMonth, 3);
-  EXPECT_EQ(module_->settings().ConsumptionTaxPercent, 5);
-  EXPECT_EQ(VisibleWindows<Form1>(), 1);
-}
-
-TEST_F(SettingsDialogTest, FutureMomentRefused) {
-  Start();
-  Form2* d = OpenFromMain();
-  d->Text1[1]->setText(QStringLiteral("5"));
-  d->Text1[3]->setText(QStringLiteral("12"));
-  d->Text1[4]->setText(QStringLiteral("1"));  // a minute after the fake clock
-  d->Command1->click();
-  EXPECT_EQ(platform_.messages, QStringList{kFuture});
-  EXPECT_EQ(module_->form2(), d);
-}
-
-TEST_F(SettingsDialogTest, EnterSavesFromAnyBox) {
-  Start();
-  QTest::keyClick(OpenFromMain()->Text2, Qt::Key_Return);
-  EXPECT_EQ(module_->form2(), nullptr);
-  EXPECT_EQ(VisibleWindows<Form1>(), 1);
-
-  Form2* d = OpenFromMain();
-  d->Combo1->setEditText(QStringLiteral("コスモ"));
-  QTest::keyClick(d->Combo1->lineEdit(), Qt::Key_Enter);
-  EXPECT_EQ(module_->form2(), nullptr);
-  EXPECT_EQ(OnDisk().StatusModeName, "コスモ");
-
-  // A rejected Save by Enter gives its message once and keeps the dialog.
-  d = OpenFromMain();
-  d->Text3->setText(QString());
-  QTest::keyClick(d->Text3, Qt::Key_Return);
-  EXPECT_EQ(platform_.messages, QStringList{kRange});
-  EXPECT_EQ(module_->form2(), d);
-  // Holding Enter down does not save again and again.
-  for (int i = 0; i < 3; ++i) {
-    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-    QApplication::sendEvent(d->Text3, &repeat);
+// Each way out brings back the opener; a chosen colour (first request cancelled) waits for Save.
+TEST_F(SettingsDialogTest, EachWayOutBringsBackTheOpener) {
+  enum Way { Save, Cancel, CloseBox };
+  for (const auto& [mode, way] : {std::pair{2, Save}, {2, CloseBox}, {1, Save}, {1, Cancel}}) {
+    SCOPED_TRACE(::testing::Message() << "mode " << mode << " way " << way);
+    if (mode == 1 && Shown(module->form1())) Main().SwitchToMini();
+    Form2* d = Open();
+    ASSERT_TRUE(d && !module->form1() && !module->form7());
+    const auto files = Files();
+    d->Text1[1]->setText(QStringLiteral("4"));
+    d->Text2->setText(QStringLiteral("30本"));
+    d->Combo1->setEditText(QStringLiteral("ドラゴン"));
+    d->Text4->setText(QStringLiteral("  www.example.net/  "));
+    d->move(200, 150);
+    platform.colorAnswers = {std::nullopt, 0x112233};
+    const Settings before = module->settings();
+    d->Command3->click();
+    EXPECT_EQ(module->settings(), before);
+    d->Command4->click();
+    EXPECT_TRUE(platform.colorAnswers.empty());
+    EXPECT_EQ(d->Label2->palette().color(QPalette::Window), FromBgr(0x112233));
+    if (way == Save) d->Command1->click();
+    if (way == Cancel) d->Command2->click();
+    if (way == CloseBox) d->close();
+    // Behind the mini window the main window is created hidden.
+    EXPECT_TRUE(!module->form2() && module->form1() && platform.messages.isEmpty());
+    EXPECT_EQ(std::pair(Shown(module->form7()), Shown(module->form1())),
+              std::pair(mode == 1, mode == 2));
+    const Settings disk = OnDisk();
+    EXPECT_TRUE(way == Save || Files() == files);
+    if (way != Save) continue;
+    EXPECT_EQ(std::tuple(disk.QuitDate(), disk.CigarettesPerDay, disk.StatusModeName, disk.BbsUrl,
+                         disk.MainLeft, disk.MainTop, disk.TextBackColor, disk.TextForeColor),
+              std::tuple(LocalTime{2024, 4, 1, 12, 0}, 30, std::string("ドラゴン"),
+                         std::string("www.example.net/"), 3000, 2250, 0x112233, 0xFFFFFF));
   }
-  EXPECT_EQ(platform_.messages, QStringList{kRange});
+}
+
+// A rejected Save keeps the dialog; initial.ini is written before the tax and years checks.
+TEST_F(SettingsDialogTest, EnterSavesFromAnyBox) {
+  // Edits as "box=text", boxes numbered as in Boxes(); Enter goes to the last one.
+  const std::tuple<const char*, QString, bool> rows[] = {
+      {"1=3 9=-1", kRange, true},
+      {"2=2 10=0", kRange, true},  // read even while the box is disabled
+      {"1=5 4=1", QStringLiteral("現在より未来の日時は設定できません"), false},  // 12:01
+      {"6=", kRange, false}};
+  for (const auto& [edits, message, initialWritten] : rows) {
+    SCOPED_TRACE(edits);
+    Form2* d = Open();
+    const auto files = Files();
+    platform.messages.clear();
+    QLineEdit* box = nullptr;
+    for (const QString& edit : QString::fromUtf8(edits).split(' ')) {
+      box = Boxes(*d)[edit.section('=', 0, 0).toUInt()];
+      box->setText(edit.section('=', 1));
+    }
+    QTest::keyClick(box, Qt::Key_Return);
+    // Holding Enter down does not save again and again.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+    for (int i = 0; i < 3; ++i) QApplication::sendEvent(box, &repeat);
+    EXPECT_EQ(platform.messages, QStringList{message});
+    EXPECT_TRUE(module->form2() == d && d->isVisible());
+    // Cancel writes nothing more; the main window's load re-reads both files.
+    d->Command2->click();
+    EXPECT_TRUE(Shown(module->form1()) && module->settings() == OnDisk());
+    EXPECT_EQ(Files().first != files.first, initialWritten);
+    EXPECT_EQ(Files().second, files.second);
+  }
 }
 
 // Names typed into the theme box, key by key or committed by an input
 // method, are stored as typed: never completed to a listed name.
 TEST_F(SettingsDialogTest, TypedThemeNameStaysAsTyped) {
-  Start();
   for (const QString& typed : {QStringLiteral("日本"), QStringLiteral("会社")}) {
-    Form2* d = OpenFromMain();
+    Form2* d = Open();
     ASSERT_TRUE(QTest::qWaitForWindowActive(d));
     QLineEdit* edit = d->Combo1->lineEdit();
     edit->setFocus();
@@ -248,85 +162,75 @@ TEST_F(SettingsDialogTest, TypedThemeNameStaysAsTyped) {
     }
     EXPECT_EQ(d->Combo1->currentText().toStdString(), typed.toStdString());
     QTest::keyClick(edit, Qt::Key_Return);
-    ASSERT_EQ(module_->form2(), nullptr);
+    ASSERT_EQ(module->form2(), nullptr);
     EXPECT_EQ(OnDisk().StatusModeName, typed.toStdString());
   }
 }
 
-TEST_F(SettingsDialogTest, ColourChoice) {
-  Start();
-  Form2* d = OpenFromMain();
-  const Settings before = module_->settings();
-  const QColor sampleBack = d->Label2->palette().color(QPalette::Window);
-  platform_.colorAnswers = {std::nullopt, 0x112233};
-
-  d->Command3->click();  // cancelled
-  EXPECT_EQ(module_->settings(), before);
-  EXPECT_EQ(d->Label2->palette().color(QPalette::Window), sampleBack);
-
-  const std::string oldOptions = folder_.Read("option.ini");
-  d->Command4->click();
-  EXPECT_EQ(platform_.colorRequests, 2);
-  EXPECT_EQ(module_->settings().TextBackColor, 0x112233);
-  EXPECT_EQ(module_->settings().TextForeColor, before.TextForeColor);
-  EXPECT_EQ(d->Label2->palette().color(QPalette::Window), FromBgr(0x112233));
-  EXPECT_EQ(folder_.Read("option.ini"), oldOptions);  // only Save writes it
-  d->Command1->click();
-  EXPECT_EQ(OnDisk().TextBackColor, 0x112233);
-}
-
-TEST_F(SettingsDialogTest, CloseBoxActsAsCancel) {
-  Start();
-  Form2* d = OpenFromMain();
-  const std::string initial = folder_.Read("initial.ini");
-  const std::string options = folder_.Read("option.ini");
-  d->Text2->setText(QStringLiteral("99"));
-  d->close();
-  EXPECT_EQ(module_->form2(), nullptr);
-  EXPECT_EQ(VisibleWindows<Form1>(), 1);
-  EXPECT_EQ(folder_.Read("initial.ini"), initial);
-  EXPECT_EQ(folder_.Read("option.ini"), options);
-  EXPECT_TRUE(module_->AnyWindowLoaded());
-}
-
 TEST_F(SettingsDialogTest, UnwritableDataFolderKeepsTheDialog) {
-  Start();
-  Form2* d = OpenFromMain();
+  Form2* d = Open();
   // Running as root ignores permissions: a file in the folder's place cannot be written into.
-  std::filesystem::remove_all(folder_.Base() / "kemurinadata");
-  std::ofstream(folder_.Base() / "kemurinadata") << "x";
+  std::filesystem::remove_all(folder.Base() / "kemurinadata");
+  std::ofstream(folder.Base() / "kemurinadata") << "x";
   d->Text2->setText(QStringLiteral("25"));
   d->Command1->click();
-  EXPECT_EQ(platform_.messages,
+  EXPECT_EQ(platform.messages,
             QStringList{QStringLiteral("設定を保存できませんでした。データフォルダ（kemurinadata）"
                                        "に書き込めるか確認してください。")});
-  EXPECT_EQ(module_->form2(), d);
-  EXPECT_EQ(d->Text2->text(), QStringLiteral("25"));
+  EXPECT_TRUE(module->form2() == d && d->Text2->text() == QStringLiteral("25"));
 }
 
-TEST_F(SettingsDialogTest, YearsBoxFollowsTheCopyPlusChoice) {
-  Start();
-  Form2* d = OpenFromMain();
-  EXPECT_FALSE(d->Text7->isEnabled());
-  d->Option2[2]->click();
-  EXPECT_TRUE(d->Text7->isEnabled());
-  d->Option2[1]->click();
-  EXPECT_FALSE(d->Text7->isEnabled());
-
-  // Still read while disabled.
-  d->Text7->setText(QStringLiteral("0"));
-  d->Command1->click();
-  EXPECT_EQ(platform_.messages, QStringList{kRange});
+TEST_F(HelpNoticeTest, HelpOpensBesideItsOpenerFillsItsWindowAndIsReused) {
+  Main().mnuHelp->trigger();
+  Form5* help = module->form5();
+  ASSERT_TRUE(help && help->isVisible() && Main().isVisible());
+  EXPECT_EQ(help->windowTitle(), QStringLiteral("  (?_?) - help"));
+  EXPECT_EQ(help->Text1->toPlainText().replace('\n', QStringLiteral("\r\n")).toStdString(),
+            HelpText());
+  // Normal, maximised, restored, and back from minimised by the mini window's menu (the same
+  // window, not a second one).
+  auto fills = [help] { return help->Text1->geometry() == help->rect(); };
+  EXPECT_TRUE(fills());
+  help->showMaximized();
+  QTest::qWait(20);
+  EXPECT_TRUE(help->isMaximized() && fills());
+  help->showNormal();
+  QTest::qWait(20);
+  EXPECT_TRUE(fills());
+  help->showMinimized();
+  module->form7()->mnuHelp->trigger();
+  QTest::qWait(20);
+  EXPECT_TRUE(module->form5() == help && !help->isMinimized() && fills());
+  help->close();
+  EXPECT_TRUE(!module->form5() && Main().isVisible());
 }
 
-TEST_F(SettingsDialogTest, HelpOpensBesideTheDialog) {
-  Start();
-  Form2* d = OpenFromMain();
-  d->Command6->click();
-  ASSERT_NE(module_->form5(), nullptr);
-  EXPECT_TRUE(module_->form5()->isVisible());
-  EXPECT_EQ(module_->form2(), d);
-  EXPECT_TRUE(d->isVisible());
+TEST_F(HelpNoticeTest, NoticeTakesTheDialogsPlaceAndBringsItBack) {
+  Form2* dialog = Open();
+  dialog->Text2->setText(QStringLiteral("0"));  // rejected, but read into the settings
+  dialog->Command1->click();
+  dialog->Command5->click();
+  Form8* notice = module->form8();
+  ASSERT_TRUE(notice && notice->isVisible() && !module->form2());
+  EXPECT_EQ(notice->windowTitle(), QStringLiteral(" ヾ(〃^∇^)ﾉ つぎはのんびりケムリナ旅行～"));
+  EXPECT_EQ(notice->pos(), QPoint(100, 80));
+  EXPECT_EQ(notice->Command2->text(), QStringLiteral("アオゾラの詳細をＷＥＢでみる"));
+  EXPECT_TRUE(notice->Text1->toPlainText().startsWith(
+      QStringLiteral("アオゾラ ～ もうひとつのケムリナ式 ～\n\n")));
+  // A failing browser start: the message once per click, and the notice stays.
+  platform.openUrlSucceeds = false;
+  notice->Command2->click();
+  notice->Command2->click();
+  platform.openUrlSucceeds = true;
+  notice->Command2->click();
+  EXPECT_EQ(platform.messages,
+            QStringList{kRange} + QStringList(2, QStringLiteral("エラーです。フォルダオプションの"
+                                                                "関連付けなどを確認してください")));
+  EXPECT_EQ(platform.openedUrls, QStringList(3, QStringLiteral("http://www.example.com/aozora/")));
+  EXPECT_EQ(module->form8(), notice);
+  notice->close();
+  ASSERT_TRUE(Shown(module->form2()) && !module->form1() && !module->form8());
+  EXPECT_EQ(module->form2()->Text2->text(), QStringLiteral("0"));
 }
 
 }  // namespace
