@@ -3,92 +3,36 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 #include <string>
 
 namespace kemurina {
 namespace {
 
-TEST(LeadingNumber, ReadsTheLongestLeadingDecimalRoundedDown) {
-  struct Case {
-    const char* text;
-    int value;
-  };
-  const Case cases[] = {
-      {"12abc", 12},
-      {"", 0},
-      {"abc", 0},
-      {"30本", 30},
-      {"-1", -1},
-      {"+8", 8},
-      {"007", 7},
-      {"3.9", 3},
-      {"12.9abc", 12},
-      {"-3.5", -4},
-      {"-3.0", -3},
-      {".5", 0},
-      {"-.5", -1},
-      {"5.", 5},
-      {"  42", 42},
-      {"\t 7", 7},
-      {"1 2", 1},
-      {"1e5", 1},
-      {"-", 0},
-      {".", 0},
-      {"--5", 0},
+// The leading number (rounded down, stuck at the 32-bit limits) and the
+// whole-field number (nothing but blanks around it) of each text.
+TEST(NumberEntry, LeadingAndWholeFieldReadings) {
+  // clang-format off
+  constexpr std::nullopt_t kNone = std::nullopt;
+  const struct { std::string text; int leading; std::optional<int> whole; } cases[] = {
+      {"12abc", 12, kNone}, {"", 0, kNone}, {"   ", 0, kNone}, {"abc", 0, kNone},
+      {"30本", 30, kNone}, {"10本", 10, kNone}, {"12a", 12, kNone}, {"-1", -1, -1}, {"+8", 8, 8},
+      {"+5", 5, 5}, {"0", 0, 0}, {"007", 7, 7}, {"99999", 99999, 99999}, {"3.9", 3, 3},
+      {"3.7", 3, 3}, {"12.9abc", 12, kNone}, {"-3.5", -4, -4}, {"-3.2", -4, -4}, {"-3.0", -3, -3},
+      {".5", 0, 0}, {"-.5", -1, -1}, {"5.", 5, 5}, {"  42", 42, 42}, {"\t 7", 7, 7},
+      {" 99 ", 99, 99}, {"\t10\t", 10, 10}, {"1 2", 1, kNone}, {"1e5", 1, kNone}, {"-", 0, kNone},
+      {".", 0, kNone}, {"--5", 0, kNone},
       // Only ASCII blanks are skipped; full-width blanks and digits are not numbers.
-      {"\xE3\x80\x80"
-       "5",
-       0},
-      {"３０", 0},
-      // Beyond 32 bits the reading sticks at the limit.
-      {"2147483647", INT_MAX},
-      {"2147483648", INT_MAX},
-      {"99999999999999999999999", INT_MAX},
-      {"-2147483648", INT_MIN},
-      {"-2147483648.5", INT_MIN},
-      {"-99999999999999999999999", INT_MIN},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(LeadingNumber(c.text), c.value);
-  }
-  EXPECT_EQ(LeadingNumber(std::string(1000, '9')), INT_MAX);
-}
-
-TEST(WholeFieldNumber, AcceptsOnlyANumberWithBlanksAround) {
-  struct Case {
-    const char* text;
-    std::optional<int> value;
-  };
-  const Case cases[] = {
-      {"", std::nullopt},
-      {"   ", std::nullopt},
-      {"12a", std::nullopt},
-      {"abc", std::nullopt},
-      {"10本", std::nullopt},
-      {"1 2", std::nullopt},
-      {"-", std::nullopt},
-      {".", std::nullopt},
-      {"１０", std::nullopt},
-      {" 99 ", 99},
-      {"\t10\t", 10},
-      {"-1", -1},
-      {"+5", 5},
-      {"0", 0},
-      {"99999", 99999},
-      {"3.7", 3},
-      {"-3.2", -4},
-      {"5.", 5},
-      {".5", 0},
-      {"2147483647", INT_MAX},
-      {"-2147483648", INT_MIN},
-      {"2147483648", std::nullopt},
-      {"-2147483648.1", std::nullopt},
-      {"99999999999999999999", std::nullopt},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(WholeFieldNumber(c.text), c.value);
+      {"\xE3\x80\x80" "5", 0, kNone}, {"３０", 0, kNone}, {"１０", 0, kNone},
+      {"2147483647", INT_MAX, INT_MAX}, {"2147483648", INT_MAX, kNone},
+      {"99999999999999999999", INT_MAX, kNone}, {"99999999999999999999999", INT_MAX, kNone},
+      {std::string(1000, '9'), INT_MAX, kNone}, {"-2147483648", INT_MIN, INT_MIN},
+      {"-2147483648.1", INT_MIN, kNone}, {"-2147483648.5", INT_MIN, kNone},
+      {"-99999999999999999999999", INT_MIN, kNone}};
+  // clang-format on
+  for (const auto& c : cases) {
+    EXPECT_EQ(LeadingNumber(c.text), c.leading) << c.text.substr(0, 30);
+    EXPECT_EQ(WholeFieldNumber(c.text), c.whole) << c.text.substr(0, 30);
   }
 }
 

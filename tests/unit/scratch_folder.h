@@ -1,7 +1,5 @@
 #pragma once
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,31 +11,25 @@
 
 namespace kemurina::test_support {
 
-// A fresh, empty folder under the system's temporary folder, removed with
-// everything in it when the test ends.
+// A fresh, empty folder, removed with everything in it when the test ends.
 class ScratchFolder {
  public:
   ScratchFolder() {
     std::random_device random;
-    const auto base = std::filesystem::temp_directory_path();
-    for (;;) {
-      path_ =
-          base / ("kemurina-test-" + std::to_string(::getpid()) + "-" + std::to_string(random()));
-      if (std::filesystem::create_directory(path_)) break;
-    }
+    do {
+      path_ = std::filesystem::temp_directory_path() /
+              ("kemurina-test-" + std::to_string(random()) + "-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(path_));
   }
   ~ScratchFolder() {
+    namespace fs = std::filesystem;
     std::error_code ignored;
     // Give back write permission a test may have taken away, or removal fails.
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
-      if (entry.is_directory(ignored)) {
-        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-      }
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+    for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
+      fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
     }
-    std::filesystem::remove_all(path_, ignored);
+    fs::remove_all(path_, ignored);
   }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
@@ -63,8 +55,7 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
 }
 
 inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
 }  // namespace kemurina::test_support

@@ -1,9 +1,7 @@
 #include "startup/settings_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <climits>
 #include <filesystem>
 #include <string>
@@ -16,305 +14,150 @@
 namespace kemurina {
 namespace {
 
-using test_support::ReadBytes;
-using test_support::ScratchFolder;
-using test_support::WriteBytes;
+using namespace test_support;
 
-// "ソルジャー" and "日本旅行" in code page 932.
-constexpr std::string_view kSoldierCp932 = "\x83\x5c\x83\x8b\x83\x57\x83\x83\x81\x5b";
-constexpr std::string_view kJapanTravelCp932 = "\x93\xfa\x96\x7b\x97\xb7\x8d\x73";
-
+const std::string kSoldierCp932 = "\x83\x5c\x83\x8b\x83\x57\x83\x83\x81\x5b";  // "ソルジャー"
 const std::string kDefaultOptionBytes =
-    "0,12244,5,0,5,1,0,0,9241372,16777215,\"www.example.com/kemurina/\",2,0,0,\"" +
-    std::string(kSoldierCp932) + "\"\r\n";
+    "0,12244,5,0,5,1,0,0,9241372,16777215,\"www.example.com/kemurina/\",2,0,0,\"" + kSoldierCp932 +
+    "\"\r\n";
 
-// A record in which no field holds its default, so that any field a failed
-// load touched shows up.
-Settings Sentinel() {
-  Settings s;
-  s.SetQuitDate({2011, 3, 11, 14, 46});
-  s.CigarettesPerDay = 40;
-  s.PackPrice = 410;
-  s.CigaretteLength = 100;
-  s.SetupDone = 1;
-  s.TobaccoTaxPer1000 = 5000;
-  s.ConsumptionTaxPercent = 8;
-  s.CopyPlusMode = 2;
-  s.SmokingYears = 30;
-  s.ShowBoxes = 0;
-  s.MainLeft = 1200;
-  s.MainTop = 900;
-  s.TextBackColor = 255;
-  s.TextForeColor = 0;
-  s.BbsUrl = "bbs.example.org/";
-  s.WindowMode = 1;
-  s.MiniLeft = 300;
-  s.MiniTop = 450;
-  s.StatusModeName = "コスモ";
-  return s;
-}
+// No field holds its default, so that any field a failed load touched shows up.
+// clang-format off
+const Settings kSentinel{2011, 3, 11, 14, 46, 40, 410, 100, 1, 5000, 8, 2, 30, 0, -1500, -30, 255,
+                         0, "example.com/a,b,c", 1, INT_MIN, INT_MAX, "日本旅行"};
+// clang-format on
 
-TEST(SettingsFileBytes, OptionDefaults) {
-  Settings s = Sentinel();
+TEST(SettingsFile, BytesRoundTripAndSaves) {
+  Settings s = kSentinel;
   ApplyOptionDefaults(s);
   EXPECT_EQ(OptionFileBytes(s), kDefaultOptionBytes);
   EXPECT_EQ(OptionFileBytes(Settings{}), kDefaultOptionBytes);
-}
-
-TEST(SettingsFileBytes, InitialDefaultsStampTheGivenMoment) {
-  Settings s = Sentinel();
+  s = kSentinel;
   ApplyInitialDefaults(s, {2012, 4, 24, 13, 5});
   EXPECT_EQ(InitialFileBytes(s), "2012,4,24,13,5,20,300,85\r\n");
-  // The option half of the record is not part of it.
-  Settings options = Sentinel();
-  options.SetQuitDate({2012, 4, 24, 13, 5});
-  options.CigarettesPerDay = 20;
-  options.PackPrice = 300;
-  options.CigaretteLength = 85;
-  EXPECT_EQ(s, options);
-}
+  EXPECT_EQ(OptionFileBytes(s), OptionFileBytes(kSentinel));  // the option half is not touched
 
-TEST(SettingsFileBytes, JapaneseThemeIsStoredInCodePage932) {
-  Settings s;
-  s.StatusModeName = "日本旅行";
-  const std::string bytes = OptionFileBytes(s);
-  EXPECT_EQ(bytes.substr(bytes.size() - 12), "\"" + std::string(kJapanTravelCp932) + "\"\r\n");
+  // Each character code page 932 cannot hold and each stray byte becomes one "?".
+  // clang-format off
+  const struct { std::string utf8, cp932; } cases[] = {
+      {"한コスモ", "?\x83\x52\x83\x58\x83\x82"}, {"x한", "x?"}, {"é!", "?!"},
+      {"a\U0001F600b\xff" "c", "a?b?c"}, {"a\x80\x80" "b", "a??b"}, {"\xE3\x81" "b", "??b"},
+      {"\xE3\x81", "??"}};
+  // clang-format on
+  for (const auto& c : cases) EXPECT_EQ(Utf8ToCp932Lossy(c.utf8), c.cp932) << c.utf8;
+  s.BbsUrl = cases[3].utf8;
+  EXPECT_NE(OptionFileBytes(s).find(",\"a?b?c\","), std::string::npos);
 
-  Settings read = Sentinel();
-  ASSERT_TRUE(ParseOptions(bytes, read));
-  EXPECT_EQ(read.StatusModeName, "日本旅行");
-}
-
-TEST(SettingsFileBytes, TextsCodePage932CannotHoldBecomeQuestionMarks) {
-  Settings s;
-  s.BbsUrl =
-      "a\U0001F600b\xff"
-      "c";                        // an emoji and a stray byte
-  s.StatusModeName = "한コスモ";  // Hangul has no code in code page 932
-  const std::string bytes = OptionFileBytes(s);
-  EXPECT_NE(bytes.find(",\"a?b?c\","), std::string::npos) << bytes;
-  EXPECT_EQ(Utf8ToCp932Lossy("한コスモ"), "?" + *Utf8ToCp932("コスモ"));
-  EXPECT_FALSE(Utf8ToCp932("한").has_value());
-  EXPECT_FALSE(Cp932ToUtf8("\x81").has_value());
-}
-
-TEST(SettingsFileRoundTrip, WholeRecordWithNegativePositions) {
+  // The whole record through the files; "日本旅行" is stored in code page 932.
   ScratchFolder folder;
-  Settings s = Sentinel();
-  s.MainLeft = -1500;
-  s.MainTop = -30;
-  s.MiniLeft = INT_MIN;
-  s.MiniTop = INT_MAX;
-  s.StatusModeName = "日本旅行";
-  ASSERT_TRUE(SaveInitial(folder.Path() / "initial.ini", s));
-  ASSERT_TRUE(SaveOptions(folder.Path() / "option.ini", s));
-  const std::string options = ReadBytes(folder.Path() / "option.ini");
-  EXPECT_NE(options.find(",-1500,-30,"), std::string::npos);
-  EXPECT_NE(options.find(",-2147483648,2147483647,"), std::string::npos);
-
+  const auto initial = folder.Path() / "initial.ini", options = folder.Path() / "option.ini";
+  ASSERT_TRUE(SaveInitial(initial, kSentinel) && SaveOptions(options, kSentinel));
+  EXPECT_EQ(ReadBytes(initial), "2011,3,11,14,46,40,410,100\r\n");
+  const std::string head = "1,5000,8,2,30,0,-1500,-30,255,0,\"";
+  const std::string tail = "\",1,-2147483648,2147483647,\"\x93\xfa\x96\x7b\x97\xb7\x8d\x73\"\r\n";
+  EXPECT_EQ(ReadBytes(options), head + "example.com/a,b,c" + tail);
   Settings read;
-  ASSERT_TRUE(LoadInitial(folder.Path() / "initial.ini", read));
-  ASSERT_TRUE(LoadOptions(folder.Path() / "option.ini", read));
-  EXPECT_EQ(read, s);
-}
+  ASSERT_TRUE(LoadInitial(initial, read) && LoadOptions(options, read));
+  EXPECT_EQ(read, kSentinel);
 
-TEST(SettingsFileRoundTrip, CommaInsideTextReadsBackWhole) {
-  Settings s;
-  s.BbsUrl = "example.com/a,b,c";
-  Settings read = Sentinel();
+  // An unescaped double quote ends the text; the rest of that item is dropped.
+  s = kSentinel;
+  s.BbsUrl = std::string(300, 'x') + "\"x\"";
+  read = Settings{};
   ASSERT_TRUE(ParseOptions(OptionFileBytes(s), read));
-  EXPECT_EQ(read.BbsUrl, s.BbsUrl);
-  EXPECT_EQ(OptionFileBytes(read), OptionFileBytes(s));
+  EXPECT_EQ(OptionFileBytes(read), head + std::string(300, 'x') + tail);
+
+  // Option values are taken as they stand.
+  const std::string odd =
+      "1,0,100,7,99,5,-3,-4,-1,33554432,\"\",-9,0,0,\"\x83\x68\x83\x89\x83\x53\x83\x93\"\r\n";
+  ASSERT_TRUE(ParseOptions(odd, read));
+  EXPECT_EQ(OptionFileBytes(read), odd);
+
+  // A save replaces the whole file; a failed one leaves the old file and no temporary file.
+  WriteBytes(options, std::string(4096, 'z'));
+  std::filesystem::permissions(options, std::filesystem::perms{0604});  // a mode no umask gives
+  ASSERT_TRUE(SaveOptions(options, Settings{}) && SaveOptions(options, Settings{}));
+  EXPECT_EQ(ReadBytes(options), kDefaultOptionBytes);
+  EXPECT_EQ(std::filesystem::status(options).permissions(), std::filesystem::perms{0604});
+
+  // The folder is a plain file; the target is a folder; the folder is missing.
+  const auto notAFolder = folder.Path() / "kemurinadata";
+  WriteBytes(notAFolder, "old");
+  EXPECT_FALSE(SaveInitial(notAFolder / "initial.ini", kSentinel));
+  EXPECT_EQ(ReadBytes(notAFolder), "old");
+  const auto blocked = folder.Path() / "blocked.ini";
+  std::filesystem::create_directory(blocked);
+  EXPECT_FALSE(SaveOptions(blocked, kSentinel));
+  EXPECT_TRUE(std::filesystem::is_directory(blocked));
+  EXPECT_FALSE(SaveOptions(folder.Path() / "missing" / "option.ini", kSentinel));
+  EXPECT_EQ(ScratchFolder::Entries(folder.Path()).size(), 4u);  // no temporary file left
 }
 
-TEST(SettingsFileRoundTrip, DoubleQuoteInsideTextCutsTheText) {
-  // The quote is not escaped, so the text ends there; the rest of that item
-  // is dropped and the items after it still read.
-  Settings s;
-  s.BbsUrl = "example.com/\"x\"";
-  Settings read = Sentinel();
-  ASSERT_TRUE(ParseOptions(OptionFileBytes(s), read));
-  EXPECT_EQ(read.BbsUrl, "example.com/");
-  EXPECT_EQ(read.WindowMode, 2);
-  EXPECT_EQ(read.StatusModeName, "ソルジャー");
-}
-
-struct ReadableCase {
-  const char* name;
-  std::string bytes;
-};
-
-TEST(SettingsFileReading, LenientLayoutsOfInitial) {
-  const ReadableCase cases[] = {
-      {"blanks around items", " 2012 ,\t4 , 24,13 ,5,20,300,85\r\n"},
-      {"no line end", "2012,4,24,13,5,20,300,85"},
-      {"bare LF line ends", "2012,4,24\n13,5\n20,300\n85\n"},
-      {"one item a line", "2012\r\n4\r\n24\r\n13\r\n5\r\n20\r\n300\r\n85\r\n"},
-      {"anything after the 8th item", "2012,4,24,13,5,20,300,85,junk,\"\r\nmore lines\xff\r\n"},
-      {"quoted numbers", "\"2012\",4,24,13,5,20,300,\"85\"\r\n"},
-  };
-  for (const auto& c : cases) {
-    Settings read;
-    EXPECT_TRUE(ParseInitial(c.bytes, read)) << c.name;
-    EXPECT_EQ(InitialFileBytes(read), "2012,4,24,13,5,20,300,85\r\n") << c.name;
-  }
-}
-
-TEST(SettingsFileReading, OptionValuesAreKeptAsRead) {
-  const std::string bytes =
-      "1,0,100,7,99,5,-3,-4,-1,33554432,\"\",-9,0,0,\"" + *Utf8ToCp932("未知のテーマ") + "\"\r\n";
-  Settings read;
-  ASSERT_TRUE(ParseOptions(bytes, read));
-  EXPECT_EQ(read.CopyPlusMode, 7);
-  EXPECT_EQ(read.TextBackColor, -1);
-  EXPECT_EQ(read.TextForeColor, 33554432);
-  EXPECT_EQ(read.BbsUrl, "");
-  EXPECT_EQ(read.WindowMode, -9);
-  EXPECT_EQ(read.StatusModeName, "未知のテーマ");
-}
-
-TEST(SettingsFileReading, ValidDatesAtTheEdges) {
-  const char* const lines[] = {
-      "2000,2,29,0,0,1,1,85",  // divisible by 400: leap
-      "2024,2,29,23,59,200,2000,50", "1900,1,1,0,0,20,300,85", "9999,12,31,23,59,20,300,100",
-      "2012,4,30,12,0,20,300,0",  // the length is taken as it stands
-      // Beyond what the settings dialog accepts, but sound to work with.
-      "1,1,1,0,0,20,300,85", "1899,12,31,23,59,20,300,85", "2999,1,1,0,0,20,300,85",
-      "2012,4,24,13,5,250,300,85", "2012,4,24,13,5,20,99999,85",
-      "2012,4,24,13,5,2147483647,2147483647,85",
-  };
-  for (const char* line : lines) {
-    Settings read;
-    EXPECT_TRUE(ParseInitial(line, read)) << line;
-  }
-}
-
-TEST(SettingsFileReading, ReadStopsAfterWhatIsNeeded) {
-  ScratchFolder folder;
-  const auto file = folder.Path() / "initial.ini";
-  WriteBytes(file, "2012,4,24,13,5,20,300,85\r\n" + std::string(200 * 1024, 'x'));
-  Settings read;
-  ASSERT_TRUE(LoadInitial(file, read));
-  EXPECT_EQ(read.QuitYear, 2012);
-}
-
-enum class Which { Initial, Options };
-
-struct DamagedCase {
-  const char* name;
-  Which file;
-  std::string bytes;
-};
-
-// The default option file with its first `from` replaced by `to`.
 std::string OptionsWith(std::string_view from, std::string_view to) {
   std::string bytes = kDefaultOptionBytes;
   return bytes.replace(bytes.find(from), from.size(), to);
 }
 
-TEST(SettingsFileReading, DamagedFilesLeaveTheRecordUntouched) {
-  const std::string soldier = "\"" + std::string(kSoldierCp932) + "\"";
-  const std::string url = "www.example.com/kemurina/";
-  const DamagedCase cases[] = {
-      {"14 option items", Which::Options, OptionsWith("," + soldier, "")},
-      {"7 initial items", Which::Initial, "2012,4,24,13,5,20,300\r\n"},
-      {"trailing comma instead of 8th item", Which::Initial, "2012,4,24,13,5,20,300,\r\n"},
-      {"empty number item", Which::Initial, "2012,4,,13,5,20,300,85\r\n"},
-      {"word for a number", Which::Options, OptionsWith("12244,5,", "12244,five,")},
-      {"fraction", Which::Initial, "2012,4,24,13,5,20,300.5,85\r\n"},
-      {"blank inside number", Which::Initial, "2012,4,24,13,5,2 0,300,85\r\n"},
-      {"2^31", Which::Options, OptionsWith("9241372", "2147483648")},
-      {"-2^31-1", Which::Options, OptionsWith(",1,0,0,", ",1,-2147483649,0,")},
-      {"missing closing quote", Which::Options, OptionsWith(soldier, soldier.substr(0, 11))},
-      {"lone lead byte", Which::Options, OptionsWith(url, url + "\x81")},
-      {"byte 0xFF", Which::Options, OptionsWith(soldier, "\"\xff\"")},
-      {"empty initial", Which::Initial, ""},
-      {"empty options", Which::Options, ""},
-      {"only a line end", Which::Initial, "\r\n"},
-      {"huge text", Which::Options, OptionsWith(url, std::string(100 * 1024, 'a'))},
-      {"huge run of blanks", Which::Initial,
-       std::string(100 * 1024, ' ') + "2012,4,24,13,5,20,300,85\r\n"},
-      {"month 13", Which::Initial, "2012,13,1,13,5,20,300,85\r\n"},
-      {"month 0", Which::Initial, "2012,0,1,13,5,20,300,85\r\n"},
-      {"31 April", Which::Initial, "2012,4,31,13,5,20,300,85\r\n"},
-      {"day 0", Which::Initial, "2012,4,0,13,5,20,300,85\r\n"},
-      {"29 February 1900", Which::Initial, "1900,2,29,13,5,20,300,85\r\n"},
-      {"29 February 2023", Which::Initial, "2023,2,29,13,5,20,300,85\r\n"},
-      {"year 0", Which::Initial, "0,1,1,13,5,20,300,85\r\n"},
-      {"year 10000", Which::Initial, "10000,1,1,13,5,20,300,85\r\n"},
-      {"hour 24", Which::Initial, "2012,4,24,24,5,20,300,85\r\n"},
-      {"minute 60", Which::Initial, "2012,4,24,13,60,20,300,85\r\n"},
-      {"minute -1", Which::Initial, "2012,4,24,13,-1,20,300,85\r\n"},
-      {"no cigarettes", Which::Initial, "2012,4,24,13,5,0,300,85\r\n"},
-      {"free pack", Which::Initial, "2012,4,24,13,5,20,0,85\r\n"},
-      {"negative count", Which::Initial, "2012,4,24,13,5,-20,300,85\r\n"},
-  };
-
+// A readable initial.ini (lenient layouts, the most that is read, edges the
+// settings dialog turns down) is saved again as `expected` (empty: the line with
+// a CRLF); a damaged file leaves the record as it was.
+TEST(SettingsFileReading, ReadableAndDamagedFiles) {
+  const std::string usual = "2012,4,24,13,5,20,300,85\r\n";
+  // clang-format off
+  const struct { std::string bytes, expected = {}; } cases[] = {
+      {" 2012 ,\t4 , 24,13 ,5,20,300,85\r\n", usual}, {"2012,4,24,13,5,20,300,85", usual},
+      {"2012,4,24\n13,5\n20,300\n85\n", usual},
+      {"2012\r\n4\r\n24\r\n13\r\n5\r\n20\r\n300\r\n85\r\n", usual},
+      {"2012,4,24,13,5,20,300,85,junk,\"\r\nmore lines\xff\r\n", usual},
+      {"\"2012\",4,24,13,5,20,300,\"85\"\r\n", usual},
+      {usual + std::string(200 * 1024, 'x'), usual}, {"2000,2,29,0,0,1,1,85"},
+      {"2024,2,29,23,59,200,2000,50"}, {"1900,1,1,0,0,20,300,85"}, {"9999,12,31,23,59,20,300,100"},
+      {"2012,4,30,12,0,20,300,0"}, {"1,1,1,0,0,20,300,85"}, {"1899,12,31,23,59,20,300,85"},
+      {"2999,1,1,0,0,20,300,85"}, {"2012,4,24,13,5,250,300,85"}, {"2012,4,24,13,5,20,99999,85"},
+      {"2012,4,24,13,5,2147483647,2147483647,85"}, {"2012,1,31,0,0,1,1,85"},
+      {"2012,3,31,0,0,1,1,85"}, {"2012,5,31,0,0,1,1,85"}, {"2012,6,30,0,0,1,1,85"},
+      {"2012,7,31,0,0,1,1,85"}, {"2012,8,31,0,0,1,1,85"}, {"2012,9,30,0,0,1,1,85"},
+      {"2012,10,31,0,0,1,1,85"}, {"2012,11,30,0,0,1,1,85"},
+      {std::string(64 * 1024 - usual.size(), ' ') + usual, usual}};
+  // clang-format on
   ScratchFolder folder;
+  const auto initialFile = folder.Path() / "initial.ini", optionFile = folder.Path() / "option.ini";
   for (const auto& c : cases) {
-    const auto file = folder.Path() / (c.file == Which::Initial ? "initial.ini" : "option.ini");
-    WriteBytes(file, c.bytes);
-    Settings s = Sentinel();
-    const bool loaded = c.file == Which::Initial ? LoadInitial(file, s) : LoadOptions(file, s);
-    EXPECT_FALSE(loaded) << c.name;
-    EXPECT_EQ(s, Sentinel()) << c.name;
+    WriteBytes(initialFile, c.bytes);
+    Settings read = kSentinel;
+    EXPECT_TRUE(LoadInitial(initialFile, read)) << c.bytes.substr(0, 60);
+    EXPECT_EQ(InitialFileBytes(read), c.expected.empty() ? c.bytes + "\r\n" : c.expected);
   }
-}
 
-TEST(SettingsFileReading, MissingFileIsUnreadable) {
-  ScratchFolder folder;
-  Settings s = Sentinel();
-  EXPECT_FALSE(LoadInitial(folder.Path() / "initial.ini", s));
-  EXPECT_FALSE(LoadOptions(folder.Path() / "option.ini", s));
-  EXPECT_EQ(s, Sentinel());
-}
-
-TEST(SettingsFileSaving, ReplacesTheWholeFileAndLeavesNothingElse) {
-  ScratchFolder folder;
-  const auto file = folder.Path() / "option.ini";
-  WriteBytes(file, std::string(4096, 'z'));
-  ASSERT_TRUE(SaveOptions(file, Settings{}));
-  ASSERT_TRUE(SaveOptions(file, Settings{}));
-  EXPECT_EQ(ReadBytes(file), kDefaultOptionBytes);
-  EXPECT_EQ(ScratchFolder::Entries(folder.Path()), std::vector<std::string>{"option.ini"});
-}
-
-TEST(SettingsFileSaving, FailuresLeaveTheOldFileAndNoTemporaryFile) {
-  ScratchFolder folder;
-  const Settings s = Sentinel();
-
-  // The target's folder is a plain file.
-  const auto notAFolder = folder.Path() / "kemurinadata";
-  WriteBytes(notAFolder, "old");
-  EXPECT_FALSE(SaveInitial(notAFolder / "initial.ini", s));
-  EXPECT_EQ(ReadBytes(notAFolder), "old");
-
-  // The target is a folder: the temporary file is written, the rename fails.
-  const auto blocked = folder.Path() / "option.ini";
-  std::filesystem::create_directory(blocked);
-  EXPECT_FALSE(SaveOptions(blocked, s));
-  EXPECT_TRUE(std::filesystem::is_directory(blocked));
-
-  // The folder does not exist.
-  EXPECT_FALSE(SaveOptions(folder.Path() / "missing" / "option.ini", s));
-
-  auto entries = ScratchFolder::Entries(folder.Path());
-  std::sort(entries.begin(), entries.end());
-  EXPECT_EQ(entries, (std::vector<std::string>{"kemurinadata", "option.ini"}));
-}
-
-TEST(SettingsFileSaving, ReadOnlyFolderLeavesTheOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-  ScratchFolder folder;
-  const auto data = folder.Path() / "data";
-  std::filesystem::create_directory(data);
-  const auto file = data / "initial.ini";
-  WriteBytes(file, "2012,4,24,13,5,20,300,85\r\n");
-  std::filesystem::permissions(
-      data, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  EXPECT_FALSE(SaveInitial(file, Sentinel()));
-  EXPECT_EQ(ReadBytes(file), "2012,4,24,13,5,20,300,85\r\n");
-  EXPECT_EQ(ScratchFolder::Entries(data), std::vector<std::string>{"initial.ini"});
+  const std::string soldier = "\"" + kSoldierCp932 + "\"";
+  const std::string url = "www.example.com/kemurina/";
+  // clang-format off
+  const std::vector<std::string> initial = {
+      "2012,4,24,13,5,20,300\r\n", "2012,4,24,13,5,20,300,\r\n", "2012,4,,13,5,20,300,85\r\n",
+      "2012,4,24,13,5,20,300.5,85\r\n", "2012,4,24,13,5,2 0,300,85\r\n", "", "\r\n",
+      std::string(100 * 1024, ' ') + "2012,4,24,13,5,20,300,85\r\n",
+      "2012,13,1,13,5,20,300,85\r\n", "2012,0,1,13,5,20,300,85\r\n", "2012,4,31,13,5,20,300,85\r\n",
+      "2012,4,0,13,5,20,300,85\r\n", "1900,2,29,13,5,20,300,85\r\n", "2023,2,29,13,5,20,300,85\r\n",
+      "0,1,1,13,5,20,300,85\r\n", "10000,1,1,13,5,20,300,85\r\n", "2012,4,24,24,5,20,300,85\r\n",
+      "2012,4,24,13,60,20,300,85\r\n", "2012,4,24,13,-1,20,300,85\r\n",
+      "2012,4,24,13,5,0,300,85\r\n", "2012,4,24,13,5,20,0,85\r\n", "2012,4,24,13,5,-20,300,85\r\n"};
+  const std::vector<std::string> options = {
+      OptionsWith("," + soldier, ""), OptionsWith("12244,5,", "12244,five,"),
+      OptionsWith("9241372", "2147483648"), OptionsWith(",1,0,0,", ",1,-2147483649,0,"),
+      OptionsWith(soldier, soldier.substr(0, 11)), OptionsWith(url, url + "\x81"),
+      OptionsWith(soldier, "\"\xff\""), "", OptionsWith(url, std::string(100 * 1024, 'a'))};
+  // clang-format on
+  std::filesystem::remove(initialFile);
+  Settings s = kSentinel;
+  EXPECT_FALSE(LoadInitial(initialFile, s) || LoadOptions(optionFile, s));  // no file yet
+  for (const bool isInitial : {true, false}) {
+    for (const auto& bytes : isInitial ? initial : options) {
+      WriteBytes(isInitial ? initialFile : optionFile, bytes);
+      EXPECT_FALSE(isInitial ? LoadInitial(initialFile, s) : LoadOptions(optionFile, s))
+          << bytes.substr(0, 60);
+      EXPECT_EQ(s, kSentinel) << bytes.substr(0, 60);
+    }
+  }
 }
 
 }  // namespace
