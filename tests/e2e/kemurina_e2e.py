@@ -1,5 +1,4 @@
-"""Drives the real program as a user would: xdotool, xclip and libfaketime, on a display,
-working folder and runtime folder of each Session's own, so scenarios can run side by side."""
+"""Drives the real program with xdotool, xclip and libfaketime, on a display of its own."""
 
 import glob, os, re, shutil, subprocess, sys, tempfile, time  # noqa: E401
 from collections import namedtuple
@@ -18,7 +17,6 @@ class Skip(Exception):
 
 
 def wait_for(probe, what, timeout=10, step=0.1):
-    """The first true result of probe(), polled until timeout."""
     deadline = time.monotonic() + timeout
     while not (result := probe()):
         if time.monotonic() > deadline:
@@ -32,27 +30,12 @@ def same(actual, expected, what):
         raise AssertionError(f"{what}:\n  expected {expected!r}\n  actual   {actual!r}")
 
 
-def wait_exit(proc):
-    wait_for(lambda: proc.poll() is not None, f"the program (pid {proc.pid}) to end")
-    return proc.returncode
-
-
-def stop(proc):
-    """Ends one process this harness started: SIGTERM, then SIGKILL."""
-    if proc.poll() is None:
-        proc.terminate()
-        try:
-            proc.wait(timeout=3)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait()
-
-
 class Window(namedtuple("Window", "id name x y width height")):
     corner = property(lambda self: (self.x, self.y))
+    twips = property(lambda self: dict(left=self.x * 15, top=self.y * 15))
 
     def at(self, left, top):
-        """Screen point of a design position in the client area (15 twips to a pixel)."""
+        """Screen point of a design position in twips (15 to a pixel) in the client area."""
         return self.x + int(left / 15 + 0.5), self.y + int(top / 15 + 0.5)
 
     def centre_of(self, left, top, width, height):
@@ -63,70 +46,57 @@ class Session:
     """One scenario's display, folders and processes; reports what it sees on a failure."""
 
     def __init__(self, name, binary, display_base):
-        missing = [t for t in ("Xvfb", "xdotool", "xclip", "xdpyinfo", "xwininfo")
+        fakes = glob.glob("/usr/*/*/faketime/libfaketime.so.1")  # /usr/lib/ARCH, /usr/local/lib
+        missing = [t for t in ("Xvfb", "xdotool", "xclip", "xwininfo", "trayer")
                    if not shutil.which(t)]
-        if missing:
-            raise Skip("missing tools: " + ", ".join(missing))
-        fakes = glob.glob("/usr/lib/*/faketime/libfaketime.so.1") + glob.glob(
-            "/usr/*/faketime/libfaketime.so.1") + glob.glob("/usr/local/lib/faketime/lib*.so.1")
-        if not fakes:
-            raise Skip("libfaketime not found (Debian package faketime)")
-        self.name, self.binary, self.faketime = name, str(binary), fakes[0]
+        if missing or not fakes:
+            raise Skip(f"missing: {missing or 'libfaketime (Debian package faketime)'}")
+        self.name, self.binary, self.faketime = name, str(Path(binary).resolve()), fakes[0]
         self.work = Path(tempfile.mkdtemp(prefix=f"kemurina-e2e-{name}-"))
         self.data = self.work / "kemurinadata"
         (self.work / "runtime").mkdir(mode=0o700)
         (self.work / "home").mkdir()
-        self.display_base = display_base
-        self.programs, self.helpers = [], []
+        self.display_base, self.programs, self.helpers = display_base, [], []
 
     def __enter__(self):
-        # Xvfb refuses a number taken meanwhile (its lock file): then the next one is tried.
+        # Xvfb prints its number once it serves, or exits if the number is taken;
+        # -noreset: else the server resets whenever its last client leaves.
         for number in range(self.display_base, self.display_base + 200):
-            if any(map(os.path.exists, (f"/tmp/.X11-unix/X{number}", f"/tmp/.X{number}-lock"))):
-                continue
-            # -noreset: else the server resets as the probe leaves, turning the program away.
-            self.display = f":{number}"
-            self.xvfb = self.spawn(["Xvfb", self.display, "-screen", "0", "1024x768x24", "-dpi",
-                                    "96", "-nolisten", "tcp", "-noreset"], start_new_session=True)
-            probe = lambda: self.xvfb.poll() is not None or self.x("xdpyinfo", check=False) != ""
-            if wait_for(probe, "Xvfb") and self.xvfb.poll() is None:
+            xvfb = self.spawn(["Xvfb", f":{number}", "-displayfd", "1", "-screen", "0",
+                               "1024x768x24", "-dpi", "96", "-nolisten", "tcp", "-noreset"],
+                              stdout=subprocess.PIPE, start_new_session=True)
+            if xvfb.stdout.readline().strip() == str(number).encode():
+                os.environ["DISPLAY"] = f":{number}"  # for every program started from here
                 return self
-            stop(self.xvfb)
         raise RuntimeError("no free X display number")
 
     def __exit__(self, kind, value, trace):
-        if kind is not None and kind is not Skip:
+        if kind not in (None, Skip):
             shot = Path.cwd() / "e2e-failures" / f"{self.name}.png"
             shot.parent.mkdir(exist_ok=True)
-            if shutil.which("import"):
-                subprocess.run(["import", "-window", "root", str(shot)], env=self.x_env(),
-                               capture_output=True, timeout=15)
-            states = [(p.pid, p.poll()) for p in self.programs]
-            print(f"visible windows: {self.windows()}\nscreenshot: {shot}\nprograms (pid, exit "
-                  f"status or None while running): {states}", file=sys.stderr)
-            for log in sorted(self.work.glob("program-*.log")):
-                print(f"--- {log}\n{log.read_text(errors='replace')}", file=sys.stderr)
+            shutil.which("import") and self.x("import", "-window", "root", str(shot), check=False)
+            logs = [f"--- {log.name}\n{log.read_text(errors='replace')}"
+                    for log in sorted(self.work.glob("program-*.log"))]
+            print(f"visible windows: {self.windows()}\nscreenshot: {shot}", *logs, sep="\n",
+                  file=sys.stderr)
         for p in reversed(self.helpers + self.programs):  # the display goes last
-            stop(p)
+            p.terminate()  # none of them catches it
+            p.wait(timeout=5)
         if os.environ.get("KEMURINA_E2E_KEEP"):
             print(f"kept the working folder {self.work}")
         else:
             shutil.rmtree(self.work, ignore_errors=True)
 
-    def x_env(self):
-        return dict(os.environ, DISPLAY=self.display)
-
     def spawn(self, argv, **options):
-        """A helper program on the display, stopped with the session."""
-        self.helpers.append(subprocess.Popen(argv, env=self.x_env(), stdout=subprocess.DEVNULL,
-                                             stderr=subprocess.DEVNULL, **options))
+        quiet = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.helpers.append(subprocess.Popen(argv, **{**quiet, **options}))
         return self.helpers[-1]
 
     def launch(self, moment):
         """The program, its wall clock frozen at moment (year, month, day, hour, minute)."""
         env = {k: v for k, v in os.environ.items()
                if not k.startswith(("QT_", "WAYLAND", "FAKETIME", "LD_PRELOAD"))}
-        env.update(DISPLAY=self.display, XDG_RUNTIME_DIR=str(self.work / "runtime"),
+        env.update(XDG_RUNTIME_DIR=str(self.work / "runtime"),
                    HOME=str(self.work / "home"), XDG_CONFIG_HOME=str(self.work / "home/.config"),
                    TZ="UTC", LANG="C.UTF-8", LC_ALL="C.UTF-8", QT_QPA_PLATFORM="xcb",
                    # Qt's timers and the font cache's file times stay on the real clock.
@@ -147,16 +117,13 @@ class Session:
         return tuple((self.data / n).read_bytes() if (self.data / n).exists() else None
                      for n in ("initial.ini", "option.ini"))
 
-    # -- windows, mouse and keys --
-
     def x(self, *argv, check=True):
-        result = subprocess.run(argv, env=self.x_env(), capture_output=True, timeout=10)
+        result = subprocess.run(argv, capture_output=True, timeout=15)
         if check and result.returncode != 0:
             raise RuntimeError(f"{argv[0]} failed: {result.stderr.decode(errors='replace')}")
         return result.stdout.decode(errors="replace")
 
     def windows(self):
-        """The visible windows, in stacking order."""
         found = []
         for wid in self.x("xdotool", "search", "--onlyvisible", "--name", "", check=False).split():
             name = self.x("xdotool", "getwindowname", wid, check=False).rstrip("\n")
@@ -170,7 +137,6 @@ class Session:
         return [w for w in self.windows() if w.name == title]
 
     def wait_window(self, title, gone=None, timeout=30):
-        """The window title, once it shows (and the window gone has gone)."""
         window = wait_for(lambda: self.find(title), f"window {title!r}", timeout)[0]
         if gone:
             self.wait_gone(gone)
@@ -180,64 +146,49 @@ class Session:
         wait_for(lambda: not self.find(title), f"window {title!r} to go")
 
     def click(self, point, button=1, repeat=1):
-        self.x("xdotool", "mousemove", *map(str, point))
-        time.sleep(0.05)
-        self.x("xdotool", "click", "--repeat", str(repeat), "--delay", "80", str(button))
-        time.sleep(0.15)
-
-    def key(self, *keys):
-        self.x("xdotool", "key", "--delay", "40", *keys)
+        self.x("xdotool", "mousemove", *map(str, point), "sleep", "0.05",
+               "click", "--repeat", str(repeat), "--delay", "80", str(button))
         time.sleep(0.15)
 
     def replace_text(self, point, text):
-        """Clicks into a text box, empties it and types text."""
         self.click(point)
-        self.key("ctrl+a", "BackSpace")
-        self.x("xdotool", "type", "--delay", "30", text)
+        self.x("xdotool", "key", "--delay", "40", "ctrl+a", "BackSpace",
+               "type", "--delay", "30", text)
         time.sleep(0.1)
 
     def dismiss_box(self):
         """OK on the message box: with no window manager the keys go where the pointer is."""
         box = self.wait_window(BOX_TITLE)
-        self.x("xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2))
-        self.key("Return")
+        self.x("xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
+               "key", "Return")
         self.wait_gone(BOX_TITLE)
 
-    def popup_menu(self, point, item, click=False, count=8):
-        """Right-clicks at point, picks item (from 0; items share the menu's height evenly)."""
+    def popup_menu(self, point, item, click=False):
+        """Right-clicks at point, picks item (from 0) of the eight that share its height evenly."""
         before = {w.id for w in self.windows()}
         self.click(point, button=3)
         menu = wait_for(lambda: [w for w in self.windows() if w.id not in before
                                  and w.width > 20 and w.height > 20], "a pop-up menu", 5, 0.05)[0]
         if click:
-            self.click((menu.x + menu.width // 2, menu.y + int(menu.height * (item + 0.5) / count)))
+            self.click((menu.x + menu.width // 2, menu.y + int(menu.height * (item + 0.5) / 8)))
         else:
-            self.key(*(["Down"] * (item + 1)), "Return")
-
-    # -- clipboard and tray --
+            self.x("xdotool", "key", "--delay", "40", *["Down"] * (item + 1), "Return")
 
     def clipboard(self):
         out = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING"],
-                             env=self.x_env(), capture_output=True, timeout=5)
+                             capture_output=True, timeout=5)
         return out.stdout if out.returncode == 0 else None
 
     def copies(self, action, expected, what):
-        """Checks the clipboard bytes after action, over a marker put there first."""
-        marker = f"marker-{time.monotonic_ns()}".encode()
-        holder = self.spawn(["xclip", "-i", "-selection", "clipboard", "-quiet"],
-                            stdin=subprocess.PIPE)
-        holder.stdin.write(marker)
-        holder.stdin.close()
-        wait_for(lambda: self.clipboard() == marker, "the marker on the clipboard", 5, 0.05)
+        """Checks the clipboard bytes after action, which has to change them."""
+        before = self.clipboard()
+        assert before != expected, f"{what}: the clipboard holds the text already"
         action()
-        text = wait_for(lambda: (t := self.clipboard()) not in (None, marker) and t,
+        text = wait_for(lambda: (t := self.clipboard()) not in (None, before) and t,
                         f"{what} on the clipboard", 5, 0.05)
         same(text, expected, what)
 
     def start_tray(self):
-        """trayer, docked at the bottom left of the screen."""
-        if not shutil.which("trayer"):
-            raise Skip("trayer not installed")
         self.spawn(["trayer", "--edge", "bottom", "--align", "left", "--widthtype", "request",
                     "--height", "24", "--SetDockType", "false", "--SetPartialStrut", "false",
                     "--expand", "false"])
@@ -245,7 +196,7 @@ class Session:
         time.sleep(0.3)  # it owns the tray selection once its window is up
 
     def tray_icons(self, count):
-        """Waits for count icons docked in trayer; their screen rectangles (x, y, w, h)."""
+        """The screen rectangles (x, y, w, h) of trayer's icons, once there are count."""
         def matching():
             found = set()
             for line in self.x("xwininfo", "-id", self.panel.id, "-tree", check=False).splitlines():
@@ -256,7 +207,6 @@ class Session:
         return wait_for(matching, f"{count} tray icon(s)")[0]
 
     def restore_from_tray(self):
-        """A click on the one tray icon, which then goes."""
         (x, y, w, h), = self.tray_icons(1)
         self.click((x + w // 2, y + h // 2))
         self.tray_icons(0)

@@ -1,26 +1,20 @@
 #!/usr/bin/env python3
 """End-to-end scenarios: the real program on a virtual X display, driven by mouse and keys.
+run.py --list | --binary path/to/kemurina [--display-base N] SCENARIO; KEMURINA_E2E_KEEP=1
+keeps the working folder, a failure also leaves a screenshot in ./e2e-failures/."""
 
-    run.py --binary path/to/kemurina [--display-base N] SCENARIO    run one scenario
-    run.py --list                                                   name every scenario
-
-KEMURINA_E2E_KEEP=1 keeps the scenario's working folder. A failing scenario prints the
-visible windows and leaves a screenshot in e2e-failures/ under the current folder."""
-
-import argparse, functools, sys, time, traceback  # noqa: E401
+import functools, sys, time  # noqa: E401
 from pathlib import Path
 
 sys.dont_write_bytecode = True  # the source folder stays clean
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-
 from expected import *  # noqa: E402,F401,F403
 from kemurina_e2e import (BOX_TITLE, MAIN_TITLE, MINI_TITLE, SETTINGS_TITLE,  # noqa: E402
-                          SETUP_TITLE, WELCOME_TITLE, Session, Skip, same, wait_exit)
+                          SETUP_TITLE, WELCOME_TITLE, Session, Skip, same)
 
 # Design boxes (twips: left, top, width, height) and points of what the scenarios touch.
 COPY1, COPY2, SETTINGS_BUTTON = (120, 2950, 735, 300), (960, 2950, 735, 300), (4800, 2950, 735, 300)
-MAIN_EMPTY = (4500, 1200)  # the lungs: shapes take no mouse events
-MINI_EMPTY = (60, 60)  # the margin left of and above the text
+MAIN_EMPTY, MINI_EMPTY = (4500, 1200), (60, 60)  # the lungs (take no mouse events), mini's margin
 COPY, COPY_SHORT, TO_MINI, TO_MAIN, EXIT = 0, 1, 5, 6, 7  # pop-up menu items, from 0
 SETUP_PER_DAY, SETUP_PRICE = (2040, 1080, 1215, 270), (2040, 1920, 1215, 270)
 SETUP_LONG, SETUP_OK = (3870, 2760), (1440, 3120, 2295, 375)
@@ -32,13 +26,9 @@ QUIT = (2024, 4, 24, 13, 5)  # a smoker set up and running, 20 a day
 NOW = (2024, 5, 14, 16, 20)
 
 
-def twips(window):
-    return dict(left=window.x * 15, top=window.y * 15)
-
-
 def quit_from(s, program, window, point):
     s.popup_menu(window.at(*point), EXIT)
-    same(wait_exit(program), 0, "exit status")
+    same(program.wait(timeout=10), 0, "exit status")
 
 
 def copy_main_and_mini(s):
@@ -69,47 +59,39 @@ def through_tray(s, window, point):
 
 
 def tray_and_mini_restart(s):
-    """Each window through the tray; quitting from the mini window keeps mini mode and
-    both corners across a restart."""
+    """Each window through the tray; quitting from the mini window keeps it across a restart."""
     s.write_files(initial(*QUIT), option())
     s.start_tray()
-    program = s.launch(NOW)
-    main = s.wait_window(MAIN_TITLE)
-    s.tray_icons(0)
-    through_tray(s, main, MAIN_EMPTY)
-    s.popup_menu(main.at(*MAIN_EMPTY), TO_MINI)
-    mini = s.wait_window(MINI_TITLE)
-    same(mini.corner, main.corner, "mini window corner after the first switch")
-    through_tray(s, mini, MINI_EMPTY)
-    assert not s.find(MAIN_TITLE), "the main window stays hidden behind the mini window"
-    quit_from(s, program, mini, MINI_EMPTY)
-    files = (initial(*QUIT), option(mode=1, mini=(1500, 1200)))
-    same(s.files(), files, "files after quitting from the mini window")
-
-    program = s.launch(NOW)
-    mini = s.wait_window(MINI_TITLE)
-    same(mini.corner, (100, 80), "mini window corner after the restart")
-    time.sleep(0.5)
-    assert not s.find(MAIN_TITLE), "only the mini window shows after the restart"
-    quit_from(s, program, mini, MINI_EMPTY)
-    same(s.files(), files, "files after the restart")
+    for restart in (False, True):
+        program = s.launch(NOW)
+        if not restart:
+            main = s.wait_window(MAIN_TITLE)
+            s.tray_icons(0)
+            through_tray(s, main, MAIN_EMPTY)
+            s.popup_menu(main.at(*MAIN_EMPTY), TO_MINI)
+        mini = s.wait_window(MINI_TITLE)
+        same(mini.corner, (100, 80), f"mini window corner (restart: {restart})")
+        through_tray(s, mini, MINI_EMPTY)
+        assert not s.find(MAIN_TITLE), "the main window stays hidden behind the mini window"
+        quit_from(s, program, mini, MINI_EMPTY)
+        same(s.files(), (initial(*QUIT), option(mode=1, mini=(1500, 1200))),
+             f"files after quitting from the mini window (restart: {restart})")
 
 
 def no_tray_second_copy(s):
-    """With no tray a double-click keeps the window; a second copy shows its message box
-    and ends, the first runs on untouched."""
-    s.write_files(initial(2024, 5, 1, 12, 0), option(copy_plus=1))
+    """No tray: a double-click keeps the window; a second copy is refused, the first runs on."""
+    files = (initial(2024, 5, 1, 12, 0), option(copy_plus=1))
+    s.write_files(*files)
     first = s.launch((2024, 5, 11, 12, 0))
     main = s.wait_window(MAIN_TITLE)
     s.click(main.at(*MAIN_EMPTY), repeat=2)
     time.sleep(1.0)
     assert s.find(MAIN_TITLE), "the main window vanished with no tray to bring it back"
-    files = s.files()
     second = s.launch((2024, 5, 11, 12, 0))
     s.wait_window(BOX_TITLE)
     assert second.poll() is None, "the second copy waits on its message box"
     s.dismiss_box()
-    same(wait_exit(second), 0, "the second copy's exit status")
+    same(second.wait(timeout=10), 0, "the second copy's exit status")
     assert first.poll() is None, "the first copy is still running"
     same(s.files(), files, "files after the refused start")
     s.copies(lambda: s.click(main.centre_of(*COPY1)), FULL_CARTON, "コピ１")
@@ -128,8 +110,7 @@ def set_up(s, per_day, price, long_size=False):
 
 
 def first_start(s):
-    """No files: a bad figure, then declined twice (only start-up's defaults are written,
-    the next start asks again), then started with the figures set up."""
+    """No files: a bad figure, declined twice (start-up's files only, asked again), then started."""
     start_files = (initial(2024, 6, 1, 12, 0), START_UP_OPTION)
     program = s.launch((2024, 6, 1, 12, 0))
     set_up(s, "0", "320")  # 0 a day is out of range
@@ -139,19 +120,17 @@ def first_start(s):
         program = s.launch((2024, 6, 1, 12, minute)) if minute else program
         set_up(s, "20", "300")
         s.click(s.wait_window(WELCOME_TITLE).centre_of(*button))
-        same(wait_exit(program), 0, "exit status after declining")
+        same(program.wait(timeout=10), 0, "exit status after declining")
         same(s.files(), start_files, "files after declining")
 
-    start_quitting(s, (2024, 6, 1, 12, 10), initial(2024, 6, 1, 12, 10, 25, 320, 100),
-                   ("25", "320"), long_size=True)
+    start_quitting(s, (2024, 6, 1, 12, 10), figures=("25", "320", True), expected=(25, 320, 100))
 
 
-def start_quitting(s, moment, expected_initial, figures=("20", "300"), long_size=False,
-                   greeting=None):
-    """Set up, started from the welcome (and the seasonal greeting, before which nothing is
-    written): the main window opens at the last one's corner, both files are written."""
+def start_quitting(s, moment, figures=("20", "300"), expected=(), greeting=None):
+    """Set up, started from the welcome (and the greeting, before which nothing is written):
+    the main window opens at the last one's corner and both files are written."""
     program = s.launch(moment)
-    set_up(s, *figures, long_size)
+    set_up(s, *figures)
     last = s.wait_window(WELCOME_TITLE, gone=SETUP_TITLE)
     s.click(last.centre_of(*WELCOME_START))
     if greeting:
@@ -160,29 +139,27 @@ def start_quitting(s, moment, expected_initial, figures=("20", "300"), long_size
         s.click(last.centre_of(*SEASON_START))
     main = s.wait_window(MAIN_TITLE, gone=last.name)
     same(main.corner, last.corner, f"main window at the corner of {last.name!r}")
-    same(s.files(), (expected_initial, option(**twips(last))), "files after the start")
+    same(s.files(), (initial(*moment, *expected), option(**last.twips)), "files after the start")
     quit_from(s, program, main, MAIN_EMPTY)
 
 
 def settings_bad_then_good(s):
-    """A value out of range gives the message and writes nothing; a good save writes both
-    files and the main window shows the new figures."""
+    """A bad value writes nothing; a good save writes both files and shows the new figures."""
     s.write_files(initial(*QUIT), option(copy_plus=1))
     program = s.launch(NOW)
     s.click(s.wait_window(MAIN_TITLE).centre_of(*SETTINGS_BUTTON))
     dialog = s.wait_window(SETTINGS_TITLE, gone=MAIN_TITLE)
-    before = s.files()
     s.replace_text(dialog.centre_of(*SETTINGS_PER_DAY), "0")
     s.click(dialog.centre_of(*SETTINGS_SAVE))
     s.dismiss_box()
     assert s.find(SETTINGS_TITLE), "the dialog stays open after a bad value"
-    same(s.files(), before, "files after a bad value")
+    same(s.files(), (initial(*QUIT), option(copy_plus=1)), "files after a bad value")
 
     s.replace_text(dialog.centre_of(*SETTINGS_PER_DAY), "40")
     s.click(dialog.centre_of(*SETTINGS_SAVE))
     main = s.wait_window(MAIN_TITLE, gone=SETTINGS_TITLE)
     same(main.corner, dialog.corner, "main window at the dialog's corner")
-    same(s.files(), (initial(*QUIT, per_day=40), option(copy_plus=1, **twips(dialog))),
+    same(s.files(), (initial(*QUIT, per_day=40), option(copy_plus=1, **dialog.twips)),
          "files after saving")
     s.copies(lambda: s.click(main.centre_of(*COPY1)), FULL_40_A_DAY, "コピ１ after saving 40 a day")
     quit_from(s, program, main, MAIN_EMPTY)
@@ -190,40 +167,20 @@ def settings_bad_then_good(s):
 
 SCENARIOS = {f.__name__: f for f in (copy_main_and_mini, tray_and_mini_restart, no_tray_second_copy,
                                      first_start, settings_bad_then_good)}
-for name, moment, title in (("season_christmas_eve", (2024, 12, 24, 20, 0), "クリスマスイブ"),
-                            ("season_christmas", (2024, 12, 25, 9, 30), "メリークリスマス"),
-                            ("season_new_year", (2025, 1, 2, 8, 0), "謹賀新年")):
-    SCENARIOS[name] = functools.partial(start_quitting, moment=moment,
-                                        expected_initial=initial(*moment),
-                                        greeting=f"{title} - hkrsoft")
-
-
-def main():
-    parser = argparse.ArgumentParser(description=__doc__,
-                                     formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--binary")
-    parser.add_argument("--list", action="store_true")
-    parser.add_argument("--display-base", type=int, default=100)
-    parser.add_argument("name", nargs="?", choices=SCENARIOS)
-    args = parser.parse_args()
-    if args.list:
-        return print("\n".join(SCENARIOS))
-    if not (args.binary and args.name):
-        parser.error("give --binary and a scenario")
-    started = time.monotonic()
-    try:
-        with Session(args.name, args.binary, args.display_base) as s:
-            SCENARIOS[args.name](s)
-    except Skip as why:
-        print(f"SKIPPED {args.name}: {why}")
-        return 77
-    except Exception:
-        traceback.print_exc()
-        print(f"FAILED {args.name} after {time.monotonic() - started:.1f} s")
-        return 1
-    print(f"PASSED {args.name} in {time.monotonic() - started:.1f} s")
-    return 0
-
+for name, moment, title in (("season_christmas_eve", (2024, 12, 24, 20, 0), "クリスマスイブ - hkrsoft"),
+                            ("season_christmas", (2024, 12, 25, 9, 30), "メリークリスマス - hkrsoft"),
+                            ("season_new_year", (2025, 1, 2, 8, 0), "謹賀新年 - hkrsoft")):
+    SCENARIOS[name] = functools.partial(start_quitting, moment=moment, greeting=title)
 
 if __name__ == "__main__":
-    sys.exit(main())
+    *options, name = sys.argv[1:]
+    if name == "--list":
+        sys.exit(print("\n".join(SCENARIOS)))
+    options = dict(zip(options[::2], options[1::2]))
+    try:
+        with Session(name, options["--binary"], int(options.get("--display-base", 100))) as s:
+            SCENARIOS[name](s)
+    except Skip as why:
+        print(f"SKIPPED {name}: {why}")
+        sys.exit(77)
+    print(f"PASSED {name}")  # a failure ends in its traceback, with status 1
