@@ -8,8 +8,8 @@
 
 #include "startup/settings_file.h"
 #include "startup/startup.h"
-#include "tests/gui/data_folder.h"
 #include "tests/gui/fake_platform.h"
+#include "tests/unit/scratch_folder.h"
 #include "windows/fonts.h"
 #include "windows/module.h"
 
@@ -34,11 +34,13 @@ class RunningProgram {
     s.SetupDone = 1;
     s.CopyPlusMode = 2;
     s.WindowMode = windowMode;
-    SaveInitial(folder_.Data("initial.ini"), s);
-    SaveOptions(folder_.Data("option.ini"), s);
+    const std::filesystem::path data = folder_.Path() / "kemurinadata";
+    std::filesystem::create_directory(data);
+    SaveInitial(data / "initial.ini", s);
+    SaveOptions(data / "option.ini", s);
     platform_.now = kNow;
-    module_ = std::make_unique<Module>(platform_, folder_.Base());
-    module_->Open(RunStartup(folder_.Base(), kNow, module_->settings()));
+    module_ = std::make_unique<Module>(platform_, folder_.Path());
+    module_->Open(RunStartup(folder_.Path(), kNow, module_->settings()));
     QCoreApplication::processEvents();
   }
   ~RunningProgram() {
@@ -55,7 +57,7 @@ class RunningProgram {
   }
 
  private:
-  testing::DataFolder folder_;
+  test_support::ScratchFolder folder_;
   testing::FakePlatform platform_;
   std::unique_ptr<Module> module_;
   bool minuteLater_ = false;

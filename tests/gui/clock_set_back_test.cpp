@@ -1,8 +1,5 @@
-#include <gtest/gtest.h>
-#include <QApplication>
 #include <QRegularExpression>
 
-#include "tests/gui/clock_steps.h"
 #include "tests/gui/fake_platform.h"
 
 namespace kemurina {
@@ -10,8 +7,7 @@ namespace {
 
 using ClockSetBack = testing::ProgramTest;
 
-// The clock set back while the program runs, to before the quit moment (a dead battery, a
-// time zone slip): figures, never nonsense, and the right ones once the clock is put right.
+// A clock set back before the quit moment gives figures, never nonsense, until it is put right.
 TEST_F(ClockSetBack, BeforeTheQuitMomentNothingBreaks) {
   // Not-a-number, infinity, or a number that ran past 32 bits.
   const QRegularExpression broken("nan|inf|2147483648", QRegularExpression::CaseInsensitiveOption);

@@ -1,30 +1,49 @@
+// The whole program on a working folder of its own, with the desktop replaced by a double.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <QStringList>
-#include <deque>
-#include <vector>
+#include <stdlib.h>
+#include <QApplication>
+#include <QTest>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 
+#include "dialogs/form2.h"
+#include "dialogs/form3.h"
+#include "dialogs/form4.h"
+#include "dialogs/form5.h"
+#include "dialogs/form6.h"
+#include "dialogs/form8.h"
 #include "startup/settings_file.h"
-#include "tests/gui/data_folder.h"
 #include "windows/form1.h"
 #include "windows/form7.h"
 #include "windows/module.h"
-#include "windows/platform.h"
 
 namespace kemurina::testing {
 
-class FakeTray : public TrayIcon {
- public:
-  explicit FakeTray(std::function<void()> onRestore) : onRestore_(std::move(onRestore)) {}
-  void Add() override { shown_ = true; }
-  void Delete() override { shown_ = false; }
-  bool IsShown() const override { return shown_; }
-  void Click() { onRestore_(); }  // a left click on the icon, as the desktop reports it
+// The local time `minutes` later (earlier when negative), across days, months and leap years.
+inline LocalTime AddMinutes(const LocalTime& t, long long minutes) {
+  using namespace std::chrono;
+  const auto moment = sys_days{year{t.Year} / t.Month / t.Day} +
+                      std::chrono::minutes{t.Hour * 60 + t.Minute + minutes};
+  const year_month_day ymd{floor<days>(moment)};
+  const auto inDay = (moment - sys_days{ymd}).count();
+  return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day())), int(inDay / 60),
+          int(inDay % 60)};
+}
 
- private:
-  std::function<void()> onRestore_;
-  bool shown_ = false;
+// Unloaded windows go with deleteLater; this lets them go now.
+inline void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+struct FakeTray : TrayIcon {
+  FakeTray(std::function<void()> restore, QString text) : onRestore(restore), tip(text) {}
+  void Add() override { shown = true; }
+  void Delete() override { shown = false; }
+  bool IsShown() const override { return shown; }
+  std::function<void()> onRestore;  // a left click on the icon, as the desktop reports it
+  QString tip;
+  bool shown = false;
 };
 
 // Records every side effect and answers the questions a test sets up.
@@ -35,17 +54,10 @@ class FakePlatform : public Platform {
     openedUrls.push_back(address);
     return openUrlSucceeds;
   }
-  void ClearClipboard() override {
-    clipboard.clear();
-    ++clipboardClears;
-  }
+  void ClearClipboard() override { clipboard.clear(); }
   void SetClipboardText(const QString& text) override { clipboard = text; }
   std::optional<int> ChooseColor(QWidget*) override {
-    ++colorRequests;
-    if (colorAnswers.empty()) return std::nullopt;
-    auto answer = colorAnswers.front();
-    colorAnswers.pop_front();
-    return answer;
+    return colorAnswers.empty() ? std::nullopt : colorAnswers.takeFirst();
   }
   bool AcquireSingleInstance() override { return !anotherCopyRuns; }
   void EndProcess() override { ++endRequests; }
@@ -55,47 +67,68 @@ class FakePlatform : public Platform {
   bool TrayAvailable() const override { return trayAvailable; }
   std::unique_ptr<TrayIcon> CreateTrayIcon(QWidget*, const QIcon&, const QString& tip,
                                            std::function<void()> onRestore) override {
-    auto icon = std::make_unique<FakeTray>(std::move(onRestore));
+    auto icon = std::make_unique<FakeTray>(onRestore, tip);
     trays.push_back(icon.get());
-    trayTips.push_back(tip);
     return icon;
   }
 
-  QStringList messages, openedUrls, trayTips;
+  QStringList messages, openedUrls;
   bool openUrlSucceeds = true, anotherCopyRuns = false, trayAvailable = true;
   QString clipboard;
-  int clipboardClears = 0, colorRequests = 0, endRequests = 0;
-  std::deque<std::optional<int>> colorAnswers;
+  int endRequests = 0;
+  QList<std::optional<int>> colorAnswers;
   ScreenMetrics screen{15360, 11520, 15.0, 15.0};  // 1024 x 768 at 96 DPI
   LocalTime now{2024, 5, 1, 12, 0};
   std::uint64_t seed = 12345;
   std::vector<FakeTray*> trays;
 };
 
-// A working folder, the platform double and the program started on them.
+// A fresh working folder (removed afterwards), the platform double and the program on them.
 class ProgramTest : public ::testing::Test {
  protected:
-  // The files of a smoker who quit at 12:00 on 1 May 2024, setup done.
-  void WriteFiles(const std::function<void(Settings&)>& adjust = {}) {
+  ProgramTest() {
+    std::string name = std::filesystem::temp_directory_path() / "kemurina-gui-XXXXXX";
+    base = ::mkdtemp(name.data());
+    std::filesystem::create_directory(base / "kemurinadata");
+  }
+  ~ProgramTest() override {
+    FlushDeletes();  // before the module the windows belong to goes
+    std::error_code ec;
+    std::filesystem::remove_all(base, ec);
+  }
+
+  std::filesystem::path Data(const char* name) const { return base / "kemurinadata" / name; }
+  std::string Read(const char* name) const {
+    std::ifstream in(Data(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  auto Files() const { return std::pair{Read("initial.ini"), Read("option.ini")}; }
+  Settings OnDisk() const {
     Settings s;
+    EXPECT_TRUE(LoadInitial(Data("initial.ini"), s) && LoadOptions(Data("option.ini"), s));
+    return s;
+  }
+
+  // The files of a smoker who quit at 12:00 on 1 May 2024, setup done, main window at (100, 80).
+  void WriteFiles(const std::function<void(Settings&)>& adjust = {}) {
+    Settings s{.SetupDone = 1, .MainLeft = 1500, .MainTop = 1200};
     s.SetQuitDate({2024, 5, 1, 12, 0});
-    s.SetupDone = 1;
     if (adjust) adjust(s);
-    ASSERT_TRUE(SaveInitial(folder.Data("initial.ini"), s));
-    ASSERT_TRUE(SaveOptions(folder.Data("option.ini"), s));
+    ASSERT_TRUE(SaveInitial(Data("initial.ini"), s) && SaveOptions(Data("option.ini"), s));
   }
   Module& Start(const LocalTime& now) {
+    FlushDeletes();
     module.reset();
     platform.trays.clear();  // they went with the windows
     platform.now = now;
-    module = std::make_unique<Module>(platform, folder.Base());
-    module->Open(RunStartup(folder.Base(), now, module->settings()));
+    module = std::make_unique<Module>(platform, base);
+    module->Open(RunStartup(base, now, module->settings()));
     return *module;
   }
   Form1& Main() { return *module->form1(); }
   Form7& Mini() { return *module->form7(); }
 
-  DataFolder folder;
+  std::filesystem::path base;
   FakePlatform platform;
   std::unique_ptr<Module> module;
 };

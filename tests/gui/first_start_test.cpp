@@ -1,40 +1,27 @@
-#include <gtest/gtest.h>
 #include <QPointer>
-#include <QTest>
-#include <QTimer>
 
-#include "dialogs/form3.h"
-#include "dialogs/form4.h"
-#include "dialogs/form6.h"
-#include "tests/gui/clock_steps.h"
 #include "tests/gui/fake_platform.h"
 
 namespace kemurina {
 namespace {
 
-void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
 // Runs the event loop until the program ends (0) or the time is up (99).
 int RunUntilQuit(int milliseconds) {
-  QTimer::singleShot(milliseconds, [] { QCoreApplication::exit(99); });
+  QObject limit;  // a loop that ends sooner takes its time limit with it
+  QTimer::singleShot(milliseconds, &limit, [] { QCoreApplication::exit(99); });
   return QCoreApplication::exec();
 }
 
 class FirstStart : public testing::ProgramTest {
  protected:
-  // Start-up in an empty data folder (unless `again`) writes both files and opens the setup.
-  void StartAt(const LocalTime& now, bool again = false) {
-    FlushDeletes();
-    if (!again) std::filesystem::remove_all(folder.Base() / "kemurinadata");
+  // Start-up in an empty data folder writes both files and opens the setup.
+  void StartAt(const LocalTime& now) {
+    std::filesystem::remove_all(base / "kemurinadata");
     Start(now);
-    written = {folder.Read("initial.ini"), folder.Read("option.ini")};
-  }
-  void ExpectNothingWritten() {
-    EXPECT_EQ((std::pair{folder.Read("initial.ini"), folder.Read("option.ini")}), written);
+    written = Files();
   }
 
-  // 25 a day at 450 yen, Enter in the price box (or on the size); the welcome at (300, 200).
-  // The boxes take 3 and 4 characters: the last digit typed is cut off.
+  // 25 a day at 450 yen (the boxes cut off the last digit typed), Enter in the price box or size.
   Form4& PassSetup(size_t size = 2, bool enterOnSize = false) {
     Form3* setup = module->form3();
     EXPECT_TRUE(setup && setup->isVisible() && setup->Option1[1]->isChecked());
@@ -44,7 +31,7 @@ class FirstStart : public testing::ProgramTest {
     setup->Option1[size]->click();
     QWidget* enterIn = enterOnSize ? static_cast<QWidget*>(setup->Option1[size]) : setup->Text1[1];
     QTest::keyClick(enterIn, Qt::Key_Return);
-    FlushDeletes();
+    testing::FlushDeletes();
     Form4* welcome = module->form4();
     EXPECT_TRUE(!module->form3() && welcome && welcome->isVisible());
     EXPECT_EQ(welcome->windowTitle(), QString::fromUtf8(" ( \u30fb\u25c7\u30fb)  - hakkaro"));
@@ -52,26 +39,10 @@ class FirstStart : public testing::ProgramTest {
     return *welcome;
   }
 
-  // Both files and the main window once the first start is finished from (300, 200).
-  void ExpectFinished(const LocalTime& q, int length = 100) {
-    Settings done{
-        .CigarettesPerDay = 25, .PackPrice = 450, .CigaretteLength = length, .SetupDone = 1};
-    done.SetQuitDate(q);  // the other options stay defaults
-    done.MainLeft = 4500;
-    done.MainTop = 3000;
-    EXPECT_EQ(folder.Read("initial.ini"), InitialFileBytes(done));
-    EXPECT_EQ(folder.Read("option.ini"), OptionFileBytes(done));
-    ASSERT_TRUE(module->form1());
-    EXPECT_TRUE(module->form1()->isVisible() && module->form1()->Timer1->isActive());
-    EXPECT_EQ(module->form1()->pos(), QPoint(300, 200));
-    EXPECT_EQ(RunUntilQuit(50), 99);  // each hand-over left a window behind
-  }
-
   std::pair<std::string, std::string> written;
 };
 
-// The start button (or Enter) stamps the quit moment and opens the main window, on the
-// greeting days after the greeting, whose button finishes the start with that moment.
+// The start button (or Enter) stamps the quit moment; on greeting days the greeting comes first.
 TEST_F(FirstStart, SetupWelcomeAndGreetingOpenTheMainWindow) {
   struct Row {
     LocalTime SetupAt;
@@ -104,12 +75,10 @@ TEST_F(FirstStart, SetupWelcomeAndGreetingOpenTheMainWindow) {
     SCOPED_TRACE(row.SetupAt.Month * 100 + row.SetupAt.Day);
     StartAt(row.SetupAt);
     Form4& welcome = PassSetup(row.Size, row.EnterOnSize);
-    ExpectNothingWritten();  // the figures wait in memory for the start button
-    const LocalTime pressed = testing::AddMinutes(row.SetupAt, row.MinutesToPress);
-    platform.now = pressed;
-    if (row.EnterOnWelcome) QTest::keyClick(&welcome, Qt::Key_Enter);
-    if (!row.EnterOnWelcome) welcome.Command1->click();
-    FlushDeletes();
+    EXPECT_EQ(Files(), written);  // the figures wait in memory for the start button
+    const LocalTime pressed = platform.now = testing::AddMinutes(row.SetupAt, row.MinutesToPress);
+    row.EnterOnWelcome ? QTest::keyClick(&welcome, Qt::Key_Enter) : welcome.Command1->click();
+    testing::FlushDeletes();
     if (row.Greeting) {
       ASSERT_TRUE(!module->form1() && module->form6() && module->form6()->isVisible());
       Form6& g = *module->form6();
@@ -133,26 +102,27 @@ TEST_F(FirstStart, SetupWelcomeAndGreetingOpenTheMainWindow) {
       EXPECT_FALSE(timer->isActive());
       g.show();
       EXPECT_TRUE(timer->isActive());
-      ExpectNothingWritten();
       // Pressed minutes later, after midnight even: still the welcome window's moment.
       platform.now = testing::AddMinutes(pressed, 4);
       g.move(300, 200);
       QPointer<Form6> gone(&g);
       QTest::keyClick(g.Command1, Qt::Key_Return);
       EXPECT_TRUE(gone && !timer->isActive());
-      FlushDeletes();
+      testing::FlushDeletes();
       EXPECT_FALSE(gone);
     }
     EXPECT_FALSE(module->form4() || module->form6());
-    ExpectFinished(pressed, row.Length);
+    Settings done{
+        .CigarettesPerDay = 25, .PackPrice = 450, .CigaretteLength = row.Length, .SetupDone = 1};
+    done.SetQuitDate(pressed);  // the other options stay defaults
+    done.MainLeft = 4500;       // from (300, 200)
+    done.MainTop = 3000;
+    EXPECT_EQ(Files(), std::pair(InitialFileBytes(done), OptionFileBytes(done)));
+    ASSERT_TRUE(module->form1());
+    EXPECT_TRUE(module->form1()->isVisible() && module->form1()->Timer1->isActive());
+    EXPECT_EQ(module->form1()->pos(), QPoint(300, 200));
+    EXPECT_EQ(RunUntilQuit(50), 99);  // each hand-over left a window behind
   }
-}
-
-TEST_F(FirstStart, ASecondCopyIsRefusedWhenTheSetupLoads) {
-  platform.anotherCopyRuns = true;
-  StartAt({2024, 5, 1, 12, 0});
-  EXPECT_EQ(platform.messages, QStringList{QStringLiteral("プログラムは既に起動されています。")});
-  EXPECT_TRUE(platform.endRequests == 1 && module->Ended() && !module->AnyWindowLoaded());
 }
 
 // One message for any number of errors; the setup stays with what was typed.
@@ -174,12 +144,11 @@ TEST_F(FirstStart, BadEntriesKeepTheSetup) {
               QStringList{QStringLiteral("有効範囲内にある半角数字を入れてください")});
     ASSERT_TRUE(module->form3() == &setup && setup.isVisible() && !module->form4());
     EXPECT_EQ((QStringList{setup.Text1[0]->text(), setup.Text1[1]->text()}), typed);
-    ExpectNothingWritten();
+    EXPECT_EQ(Files(), written);
   }
 }
 
-// Declining, or closing any window of the first start through its frame, ends the program
-// with nothing written; the next start asks again.
+// Declining, or closing any first-start window, ends the program unwritten; the next start asks.
 TEST_F(FirstStart, AbandoningEndsTheProgramWithNothingWritten) {
   enum Leave { CloseSetup, CloseWelcome, ThinkMore, NextTime, CloseGreeting };
   for (Leave leave : {CloseSetup, CloseWelcome, ThinkMore, NextTime, CloseGreeting}) {
@@ -188,20 +157,19 @@ TEST_F(FirstStart, AbandoningEndsTheProgramWithNothingWritten) {
     EXPECT_FALSE(leave == CloseSetup && module->form3()->close());  // unloaded, not closed
     if (leave != CloseSetup) {
       Form4& welcome = PassSetup();
-      EXPECT_EQ(welcome.Command2[0]->text(), QStringLiteral("もう少し考える"));
-      EXPECT_EQ(welcome.Command2[1]->text(), QStringLiteral("また次の機会にする"));
+      EXPECT_EQ((QStringList{welcome.Command2[0]->text(), welcome.Command2[1]->text()}),
+                (QStringList{"もう少し考える", "また次の機会にする"}));
       EXPECT_FALSE(leave == CloseWelcome && welcome.close());
       if (leave == ThinkMore) welcome.Command2[0]->click();
       if (leave == NextTime) welcome.Command2[1]->click();
       if (leave == CloseGreeting) welcome.Command1->click();
-      FlushDeletes();
       EXPECT_FALSE(leave == CloseGreeting && module->form6()->close());
     }
-    FlushDeletes();
+    testing::FlushDeletes();
     EXPECT_FALSE(module->AnyWindowLoaded());
-    ExpectNothingWritten();
+    EXPECT_EQ(Files(), written);
     EXPECT_EQ(RunUntilQuit(2000), 0);
-    StartAt({2024, 12, 26, 9, 0}, true);
+    Start({2024, 12, 26, 9, 0});
     EXPECT_TRUE(module->form3());
   }
 }
