@@ -6,7 +6,6 @@
 #include <string>
 
 #include "scratch_folder.h"
-#include "startup/local_time.h"
 #include "startup/settings_file.h"
 
 namespace kemurina {
@@ -15,17 +14,6 @@ namespace {
 using namespace test_support;
 
 constexpr LocalTime kNow{2024, 1, 2, 3, 4};
-
-TEST(LocalTime, IsLaterComparesFromYearDownToMinute) {
-  const LocalTime t{2012, 4, 24, 13, 5};
-  // clang-format off
-  const struct { LocalTime a, b; bool later; } cases[] = {
-      {t, t, false}, {{2012, 4, 24, 13, 6}, t, true}, {t, {2012, 4, 24, 13, 6}, false},
-      {{2013, 1, 1, 0, 0}, t, true}, {{2012, 3, 31, 23, 59}, t, false},
-      {{2012, 4, 25, 0, 0}, t, true}, {{2012, 4, 24, 12, 59}, t, false}};
-  // clang-format on
-  for (const auto& c : cases) EXPECT_EQ(IsLater(c.a, c.b), c.later) << c.a.Month << "/" << c.a.Day;
-}
 
 const Settings kJunk{1999, 9, 9, 9, 9, 7, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, "x", 1, 1, 1, "y"};
 
