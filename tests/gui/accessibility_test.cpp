@@ -1,7 +1,7 @@
 // What a screen reader and a keyboard-only user get from each window.
 #include <QAccessible>
 
-#include "tests/gui/fake_platform.h"
+#include "tests/gui/program_test.h"
 
 namespace kemurina {
 namespace {

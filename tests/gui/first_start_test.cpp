@@ -1,6 +1,6 @@
 #include <QPointer>
 
-#include "tests/gui/fake_platform.h"
+#include "tests/gui/program_test.h"
 
 namespace kemurina {
 namespace {

@@ -2,7 +2,7 @@
 #include <QFontInfo>
 #include <QRawFont>
 
-#include "tests/gui/fake_platform.h"
+#include "tests/gui/program_test.h"
 
 namespace kemurina {
 namespace {

@@ -1,6 +1,6 @@
 #include <QContextMenuEvent>
 
-#include "tests/gui/fake_platform.h"
+#include "tests/gui/program_test.h"
 
 namespace kemurina {
 namespace {

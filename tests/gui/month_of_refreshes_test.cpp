@@ -1,7 +1,7 @@
 #include <malloc.h>
 #include <unistd.h>
 
-#include "tests/gui/fake_platform.h"
+#include "tests/gui/program_test.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();  // header not everywhere

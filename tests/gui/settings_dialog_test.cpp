@@ -1,7 +1,7 @@
 // The settings dialog and the windows it shares the screen with: help and the notice.
 
 #include "dialogs/logic/help_text.h"
-#include "tests/gui/fake_platform.h"
+#include "tests/gui/program_test.h"
 #include "windows/fonts.h"
 
 namespace kemurina {
