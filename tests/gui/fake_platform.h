@@ -1,12 +1,7 @@
 // The desktop replaced by a double that records every side effect.
 #pragma once
 
-#include <QList>
-#include <QString>
 #include <QStringList>
-#include <functional>
-#include <memory>
-#include <optional>
 #include <vector>
 
 #include "windows/platform.h"

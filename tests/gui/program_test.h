@@ -1,4 +1,3 @@
-// The whole program on a working folder of its own, with the desktop replaced by a double.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,7 +5,6 @@
 #include <QApplication>
 #include <QTest>
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 
 #include "dialogs/form2.h"
