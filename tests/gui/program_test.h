@@ -1,11 +1,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <QApplication>
 #include <QTest>
 #include <chrono>
-#include <fstream>
 
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
@@ -15,6 +13,7 @@
 #include "dialogs/form8.h"
 #include "startup/settings_file.h"
 #include "tests/gui/fake_platform.h"
+#include "tests/unit/scratch_folder.h"
 #include "windows/form1.h"
 #include "windows/form7.h"
 #include "windows/module.h"
@@ -38,22 +37,11 @@ inline void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent:
 // A fresh working folder (removed afterwards), the platform double and the program on them.
 class ProgramTest : public ::testing::Test {
  protected:
-  ProgramTest() {
-    std::string name = std::filesystem::temp_directory_path() / "kemurina-gui-XXXXXX";
-    base = ::mkdtemp(name.data());
-    std::filesystem::create_directory(base / "kemurinadata");
-  }
-  ~ProgramTest() override {
-    FlushDeletes();  // before the module the windows belong to goes
-    std::error_code ec;
-    std::filesystem::remove_all(base, ec);
-  }
+  ProgramTest() { std::filesystem::create_directory(base / "kemurinadata"); }
+  ~ProgramTest() override { FlushDeletes(); }  // before the module the windows belong to goes
 
   std::filesystem::path Data(const char* name) const { return base / "kemurinadata" / name; }
-  std::string Read(const char* name) const {
-    std::ifstream in(Data(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string Read(const char* name) const { return test_support::ReadBytes(Data(name)); }
   auto Files() const { return std::pair{Read("initial.ini"), Read("option.ini")}; }
   Settings OnDisk() const {
     Settings s;
@@ -80,7 +68,8 @@ class ProgramTest : public ::testing::Test {
   Form1& Main() { return *module->form1(); }
   Form7& Mini() { return *module->form7(); }
 
-  std::filesystem::path base;
+  const test_support::ScratchFolder folder;
+  const std::filesystem::path base = folder.Path();
   FakePlatform platform;
   std::unique_ptr<Module> module;
 };
