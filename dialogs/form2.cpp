@@ -287,7 +287,7 @@ void Form2::Leave() {
 }
 
 void Form2::ReturnToWindow() {
-  if (module_.settings().WindowMode == 1) {
+  if (module_.settings().WindowMode == window_mode::kMiniInUse) {
     if (Form7* mini = module_.LoadForm7()) mini->show();
   } else {
     if (Form1* main = module_.LoadForm1()) main->show();

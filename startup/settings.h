@@ -17,6 +17,14 @@ inline constexpr std::string_view kProductSiteUrl = "http://www.example.com/kemu
 // The companion product's page opened from the notice window.
 inline constexpr std::string_view kCompanionPageUrl = "http://www.example.com/aozora/";
 
+// What WindowMode holds. Any value but kMiniInUse shows the main window; the
+// stored number is kept as read, so these are plain ints, not an enum class.
+namespace window_mode {
+inline constexpr int kSwitchedBack = 0;   // back to the main window after the mini one
+inline constexpr int kMiniInUse = 1;      // the mini window is shown at start
+inline constexpr int kNeverSwitched = 2;  // the mini window has no place of its own yet
+}  // namespace window_mode
+
 inline constexpr int kDefaultTextBackColor = 9241372;   // 0x8D031C
 inline constexpr int kDefaultTextForeColor = 16777215;  // 0xFFFFFF
 
@@ -45,7 +53,7 @@ struct Settings {
   int TextBackColor = kDefaultTextBackColor;
   int TextForeColor = kDefaultTextForeColor;
   std::string BbsUrl{kDefaultBbsUrl};
-  int WindowMode = 2;
+  int WindowMode = window_mode::kNeverSwitched;
   int MiniLeft = 0;
   int MiniTop = 0;
   std::string StatusModeName = "ソルジャー";

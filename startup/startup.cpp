@@ -40,7 +40,7 @@ FirstWindow RunStartup(const std::filesystem::path& basePath, const LocalTime& n
   }
 
   if (s.SetupDone == 0) return FirstWindow::Setup;
-  if (s.WindowMode != 1) return FirstWindow::MainShown;
+  if (s.WindowMode != window_mode::kMiniInUse) return FirstWindow::MainShown;
   return FirstWindow::MiniShown;
 }
 

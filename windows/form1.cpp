@@ -300,8 +300,8 @@ void Form1::SwitchToMini() {
   Settings& s = module_.settings();
   Form7* mini = module_.LoadForm7();
   if (!mini) return;
-  if (s.WindowMode == 2) mini->move(pos());
-  s.WindowMode = 1;
+  if (s.WindowMode == window_mode::kNeverSwitched) mini->move(pos());
+  s.WindowMode = window_mode::kMiniInUse;
   hide();
   mini->show();
 }

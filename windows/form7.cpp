@@ -107,7 +107,7 @@ void Form7::SetSummaryText(const std::string& text) {
 }
 
 void Form7::SwitchToMain() {
-  module_.settings().WindowMode = 0;
+  module_.settings().WindowMode = window_mode::kSwitchedBack;
   if (Form1* main = module_.LoadForm1()) main->show();
   hide();
 }
