@@ -6,6 +6,7 @@
 
 #include "engine/messages.h"
 #include "engine/refresh.h"
+#include "engine/version_box.h"
 #include "startup/settings_file.h"
 #include "windows/form1.h"
 #include "windows/form7.h"
@@ -121,10 +122,7 @@ void Module::OpenBbsPage(QWidget* owner) {
 }
 
 void Module::ShowVersionBox(QWidget* owner) {
-  const QString text =
-      QStringLiteral("　ケムリナ式バージョン１．２０　\r\n\r\n　- hakkaro -\r\n　") +
-      QString::fromUtf8(kProductSiteUrl.data(), static_cast<qsizetype>(kProductSiteUrl.size()));
-  platform_.ShowMessage(owner, text);
+  platform_.ShowMessage(owner, QString::fromStdString(VersionBoxText()));
 }
 
 bool Module::SaveInitialFile() { return SaveInitial(paths_.Initial, settings_); }
