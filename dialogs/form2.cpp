@@ -199,7 +199,7 @@ void Form2::BuildControls() {
   Text5 = textBox(this, {3600, 2400, 735, 240}, 5, "税(円/千本)");
   Text6 = textBox(this, {4624, 2400, 735, 240}, 2, "消費税(％)");
   for (std::size_t i = 0; i < Option1.size(); ++i) {
-    auto* o = new QRadioButton(Utf8(kSizeChoices[i].Caption), this);
+    auto* o = new QRadioButton(Utf8(kCigaretteSizes[i].Name), this);
     o->setFont(DesignFont(9));
     const Box& b = kSizeOptions[i];
     tw.Place(o, b.Left, b.Top, b.Width, b.Height);

@@ -53,10 +53,9 @@ Form3::Form3(Module& module) : FormBase(module) {
     Text1[i] = box;
   }
 
-  const char* sizes[3] = {"ショート", "スタンダード", "ロング"};
   const int sizeLefts[3] = {960, 2160, 3720};
   for (size_t i = 0; i < 3; ++i) {
-    auto* option = new QRadioButton(QString::fromUtf8(sizes[i]), this);
+    auto* option = new QRadioButton(FromView(kCigaretteSizes[i].Name), this);
     option->adjustSize();
     option->move(tw.Point(sizeLefts[i], 2640));
     Option1[i] = option;

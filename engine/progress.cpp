@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/month_days.h"
-
 namespace kemurina {
 
 namespace {
@@ -18,31 +16,12 @@ int TableAt(const MonthTable& t, long long index) {
 
 int ClampMonth(int month) { return std::clamp(month, 1, 12); }
 
-int FebruaryOf(int year) {
-  int days = 28;
-  if (year % 4 == 0) {
-    LeapFebruary(days, year);
-  }
-  return days;
-}
-
-void SetFebruary(MonthTable& t, int year) { t[2] = FebruaryOf(year); }
-
-long long FloorDiv(long long a, long long b) {
-  const long long q = a / b;
-  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
-// Years up to y that LeapFebruary turns into 29-day Februaries (counted from a
-// fixed origin, so only differences mean anything).
-long long LeapYearsUpTo(long long y) {
-  return FloorDiv(y, 4) - FloorDiv(y, 100) + FloorDiv(y, 400);
-}
+void SetFebruary(MonthTable& t, int year) { t[2] = FebruaryDays(year); }
 
 long long MonthsOfYear(const MonthTable& t, long long year, int from, int to) {
   long long days = 0;
   for (int m = from; m <= to; ++m) {
-    days += m == 2 ? FebruaryOf(static_cast<int>(year)) : t[static_cast<std::size_t>(m)];
+    days += m == 2 ? FebruaryDays(static_cast<int>(year)) : t[static_cast<std::size_t>(m)];
   }
   return days;
 }
@@ -143,9 +122,9 @@ double RoundHalfEven2(double x) {
 }
 
 void Breakdown(const LocalTime& quit, const LocalTime& now, ProgressSnapshot& snap) {
-  MonthTable a = BaseMonthDays();
+  MonthTable a = kMonthDays;
   SetFebruary(a, now.Year);
-  MonthTable b = BaseMonthDays();
+  MonthTable b = kMonthDays;
   SetFebruary(b, quit.Year);
 
   // Subtraction with borrows, field by field. 64 bits so that no clock value
@@ -255,18 +234,6 @@ void LungAndCharacters(ProgressSnapshot& snap) {
 
 }  // namespace
 
-MonthTable BaseMonthDays() { return kMonthDays; }
-
-void LeapFebruary(int& days, int year) {
-  days = 29;
-  if (year % 100 == 0) {
-    days = 28;
-  }
-  if (year % 400 == 0) {
-    days = 29;
-  }
-}
-
 long long ComputeElapsedMinutes(const LocalTime& a, const LocalTime& b, MonthTable& t) {
   // Walked forward from a month after b, the routine would count the days of
   // a's month as if b lay ahead; walk from b instead and turn the sign.
@@ -285,7 +252,7 @@ ProgressSnapshot ComputeSnapshot(const Settings& s, const LocalTime& now) {
   const LocalTime quit = s.QuitDate();
   const LocalTime until = IsLater(quit, now) ? quit : now;
 
-  MonthTable a = BaseMonthDays();
+  MonthTable a = kMonthDays;
   const long long minutes = ComputeElapsedMinutes(quit, until, a);
   snap.ElapsedMinutes = SaturateInt(minutes, 0);
   Breakdown(quit, until, snap);

@@ -1,27 +1,19 @@
 #pragma once
 
-#include <array>
 #include <optional>
 
+#include "startup/calendar.h"
 #include "startup/local_time.h"
 #include "startup/settings.h"
 
 namespace kemurina {
-
-using MonthTable = std::array<int, 13>;  // entry 0 is December, 1..12 January..December
-
-// The standard month lengths with a 28-day February.
-MonthTable BaseMonthDays();
-
-// Called for years divisible by 4: 29, back to 28 on centuries, 29 every 400.
-void LeapFebruary(int& days, int year);
 
 // Whole minutes from a to b by the calendar walk (negative when b is the
 // earlier moment); changes t's February entry.
 long long ComputeElapsedMinutes(const LocalTime& a, const LocalTime& b, MonthTable& t);
 
 struct ProgressSnapshot {
-  LocalTime Now;
+  LocalTime Now{};
   int ElapsedMinutes = 0;
   int ElapsedYears = 0;
   int ElapsedMonths = 0;
@@ -38,8 +30,8 @@ struct ProgressSnapshot {
   double LengthMetres = 0;
   int PerBox = 20;
   int BoxesPerCarton = 10;
-  std::optional<int> BoxCount;
-  std::optional<int> CartonCount;
+  std::optional<int> BoxCount{};
+  std::optional<int> CartonCount{};
   int LungColour = 5;  // 0xBBGGRR
   int ProgressValue = 0;
   bool ProgressVisible = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,26 @@ inline constexpr int kMiniInUse = 1;      // the mini window is shown at start
 inline constexpr int kNeverSwitched = 2;  // the mini window has no place of its own yet
 }  // namespace window_mode
 
+// The three cigarette sizes in the order the dialogs offer them: the length
+// stored in CigaretteLength, the dialogs' name and the summary's size word.
+struct CigaretteSize {
+  int Millimetres;
+  std::string_view Name;
+  std::string_view SizeWord;
+};
+inline constexpr std::array<CigaretteSize, 3> kCigaretteSizes{{
+    {50, "ショート", "小"},
+    {85, "スタンダード", "中"},
+    {100, "ロング", "大"},
+}};
+inline constexpr int kStandardSizeIndex = 1;
+
+// The largest figures the dialogs accept (both start at 1).
+inline constexpr int kMaxCigarettesPerDay = 200;
+inline constexpr int kMaxPackPrice = 2000;
+
+constexpr bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+
 inline constexpr int kDefaultTextBackColor = 9241372;   // 0x8D031C
 inline constexpr int kDefaultTextForeColor = 16777215;  // 0xFFFFFF
 
@@ -39,7 +60,7 @@ struct Settings {
   int QuitMinute = 0;
   int CigarettesPerDay = 20;
   int PackPrice = 300;
-  int CigaretteLength = 85;
+  int CigaretteLength = kCigaretteSizes[kStandardSizeIndex].Millimetres;
 
   // option.ini
   int SetupDone = 0;

@@ -1,55 +1,69 @@
 #include "startup/settings_file.h"
 
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
+#include "startup/calendar.h"
 #include "startup/file_io.h"
 #include "startup/text_encoding.h"
 
 namespace kemurina {
 namespace {
 
-constexpr std::size_t kInitialItemCount = 8;
-constexpr std::size_t kOptionItemCount = 15;
+// Each file's items in file order: the one list that writing, reading and the
+// defaults all go by.
+using Field = std::variant<int Settings::*, std::string Settings::*>;
+
+constexpr std::array<Field, 8> kInitialFields{
+    &Settings::QuitYear,  &Settings::QuitMonth,       &Settings::QuitDay,
+    &Settings::QuitHour,  &Settings::QuitMinute,      &Settings::CigarettesPerDay,
+    &Settings::PackPrice, &Settings::CigaretteLength,
+};
+
+constexpr std::array<Field, 15> kOptionFields{
+    &Settings::SetupDone,
+    &Settings::TobaccoTaxPer1000,
+    &Settings::ConsumptionTaxPercent,
+    &Settings::CopyPlusMode,
+    &Settings::SmokingYears,
+    &Settings::ShowBoxes,
+    &Settings::MainLeft,
+    &Settings::MainTop,
+    &Settings::TextBackColor,
+    &Settings::TextForeColor,
+    &Settings::BbsUrl,
+    &Settings::WindowMode,
+    &Settings::MiniLeft,
+    &Settings::MiniTop,
+    &Settings::StatusModeName,
+};
 
 // Both files are a few dozen bytes; reading stops here so that a stray huge
 // file cannot eat the memory. Items that do not end within it are missing.
 constexpr std::size_t kMaxReadBytes = 64 * 1024;
 
-constexpr std::string_view kLineEnd = "\r\n";
-
-// ---- Writing ----
-
-class LineWriter {
- public:
-  void Number(int value) {
-    Separate();
-    line_ += std::to_string(value);
+// Numbers in decimal, texts between double quotes as held (a quote inside is
+// not escaped), single commas, CRLF.
+std::string FileBytes(const Settings& s, std::span<const Field> fields) {
+  std::string line;
+  for (const Field& field : fields) {
+    if (!line.empty()) line += ',';
+    if (const auto* number = std::get_if<int Settings::*>(&field)) {
+      line += std::to_string(s.**number);
+    } else {
+      line += '"' + Utf8ToCp932Lossy(s.*std::get<std::string Settings::*>(field)) + '"';
+    }
   }
-  void Text(std::string_view utf8) {
-    Separate();
-    line_ += '"';
-    line_ += Utf8ToCp932Lossy(utf8);
-    line_ += '"';
-  }
-  std::string Finish() && {
-    line_ += kLineEnd;
-    return std::move(line_);
-  }
-
- private:
-  void Separate() {
-    if (!line_.empty()) line_ += ',';
-  }
-  std::string line_;
-};
-
-// ---- Reading ----
+  return line + "\r\n";
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
@@ -90,47 +104,36 @@ std::optional<std::vector<std::string_view>> SplitItems(std::string_view bytes, 
   return items;
 }
 
-// Hands out the split items in file order into the record's fields; after the
-// first item that does not fit its field, Ok() stays false.
-class ItemReader {
- public:
-  explicit ItemReader(const std::vector<std::string_view>& items) : items_(items) {}
-
-  void Number(int& field) {
-    if (!ok_) return;
-    const std::string_view item = items_[next_++];
-    const char* const first = item.data();
-    const char* const last = first + item.size();
-    int value = 0;
-    const auto [end, error] = std::from_chars(first, last, value);
-    ok_ = !item.empty() && error == std::errc{} && end == last;
-    if (ok_) field = value;
+// One item into its field of `read`; false when it does not fit the field.
+bool ReadItem(std::string_view item, const Field& field, Settings& read) {
+  if (const auto* number = std::get_if<int Settings::*>(&field)) {
+    const char* const last = item.data() + item.size();
+    const auto [end, error] = std::from_chars(item.data(), last, read.**number);
+    return error == std::errc{} && end == last;
   }
-
-  void Text(std::string& field) {
-    if (!ok_) return;
-    auto text = Cp932ToUtf8(items_[next_++]);
-    ok_ = text.has_value();
-    if (ok_) field = std::move(*text);
-  }
-
-  bool Ok() const { return ok_; }
-
- private:
-  const std::vector<std::string_view>& items_;
-  std::size_t next_ = 0;
-  bool ok_ = true;
-};
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month == 2 && IsLeapYear(year)) return 29;
-  return kDays[month - 1];
+  auto text = Cp932ToUtf8(item);
+  if (text) read.*std::get<std::string Settings::*>(field) = std::move(*text);
+  return text.has_value();
 }
 
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+// The file's fields read over a copy of s, so that a damaged file leaves
+// every field as it was; nothing when any item is missing or does not fit.
+std::optional<Settings> ReadFields(std::string_view bytes, std::span<const Field> fields,
+                                   const Settings& s) {
+  const auto items = SplitItems(bytes, fields.size());
+  if (!items) return std::nullopt;
+  Settings read = s;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (!ReadItem((*items)[i], fields[i], read)) return std::nullopt;
+  }
+  return read;
+}
+
+void CopyFields(const Settings& from, std::span<const Field> fields, Settings& to) {
+  for (const Field& field : fields) {
+    std::visit([&](auto member) { to.*member = from.*member; }, field);
+  }
+}
 
 }  // namespace
 
@@ -141,81 +144,20 @@ bool IsUsableInitial(const Settings& s) {
          s.PackPrice >= 1;
 }
 
-std::string InitialFileBytes(const Settings& s) {
-  LineWriter line;
-  line.Number(s.QuitYear);
-  line.Number(s.QuitMonth);
-  line.Number(s.QuitDay);
-  line.Number(s.QuitHour);
-  line.Number(s.QuitMinute);
-  line.Number(s.CigarettesPerDay);
-  line.Number(s.PackPrice);
-  line.Number(s.CigaretteLength);
-  return std::move(line).Finish();
-}
-
-std::string OptionFileBytes(const Settings& s) {
-  LineWriter line;
-  line.Number(s.SetupDone);
-  line.Number(s.TobaccoTaxPer1000);
-  line.Number(s.ConsumptionTaxPercent);
-  line.Number(s.CopyPlusMode);
-  line.Number(s.SmokingYears);
-  line.Number(s.ShowBoxes);
-  line.Number(s.MainLeft);
-  line.Number(s.MainTop);
-  line.Number(s.TextBackColor);
-  line.Number(s.TextForeColor);
-  line.Text(s.BbsUrl);
-  line.Number(s.WindowMode);
-  line.Number(s.MiniLeft);
-  line.Number(s.MiniTop);
-  line.Text(s.StatusModeName);
-  return std::move(line).Finish();
-}
+std::string InitialFileBytes(const Settings& s) { return FileBytes(s, kInitialFields); }
+std::string OptionFileBytes(const Settings& s) { return FileBytes(s, kOptionFields); }
 
 bool ParseInitial(std::string_view bytes, Settings& s) {
-  const auto items = SplitItems(bytes, kInitialItemCount);
-  if (!items) return false;
-  // Read into a copy so that a damaged file leaves every field as it was.
-  Settings read = s;
-  ItemReader reader(*items);
-  reader.Number(read.QuitYear);
-  reader.Number(read.QuitMonth);
-  reader.Number(read.QuitDay);
-  reader.Number(read.QuitHour);
-  reader.Number(read.QuitMinute);
-  reader.Number(read.CigarettesPerDay);
-  reader.Number(read.PackPrice);
-  reader.Number(read.CigaretteLength);
-  if (!reader.Ok() || !IsUsableInitial(read)) return false;
-  s = std::move(read);
+  auto read = ReadFields(bytes, kInitialFields, s);
+  if (!read || !IsUsableInitial(*read)) return false;
+  s = std::move(*read);
   return true;
 }
 
 bool ParseOptions(std::string_view bytes, Settings& s) {
-  const auto items = SplitItems(bytes, kOptionItemCount);
-  if (!items) return false;
-  Settings read = s;
-  ItemReader reader(*items);
-  reader.Number(read.SetupDone);
-  reader.Number(read.TobaccoTaxPer1000);
-  reader.Number(read.ConsumptionTaxPercent);
-  reader.Number(read.CopyPlusMode);
-  reader.Number(read.SmokingYears);
-  reader.Number(read.ShowBoxes);
-  reader.Number(read.MainLeft);
-  reader.Number(read.MainTop);
-  reader.Number(read.TextBackColor);
-  reader.Number(read.TextForeColor);
-  reader.Text(read.BbsUrl);
-  reader.Number(read.WindowMode);
-  reader.Number(read.MiniLeft);
-  reader.Number(read.MiniTop);
-  reader.Text(read.StatusModeName);
-  if (!reader.Ok()) return false;
-  s = std::move(read);
-  return true;
+  auto read = ReadFields(bytes, kOptionFields, s);
+  if (read) s = std::move(*read);
+  return read.has_value();
 }
 
 bool LoadInitial(const std::filesystem::path& file, Settings& s) {
@@ -237,30 +179,10 @@ bool SaveOptions(const std::filesystem::path& file, const Settings& s) {
 }
 
 void ApplyInitialDefaults(Settings& s, const LocalTime& now) {
-  const Settings defaults;
+  CopyFields(Settings{}, kInitialFields, s);
   s.SetQuitDate(now);
-  s.CigarettesPerDay = defaults.CigarettesPerDay;
-  s.PackPrice = defaults.PackPrice;
-  s.CigaretteLength = defaults.CigaretteLength;
 }
 
-void ApplyOptionDefaults(Settings& s) {
-  const Settings defaults;
-  s.SetupDone = defaults.SetupDone;
-  s.TobaccoTaxPer1000 = defaults.TobaccoTaxPer1000;
-  s.ConsumptionTaxPercent = defaults.ConsumptionTaxPercent;
-  s.CopyPlusMode = defaults.CopyPlusMode;
-  s.SmokingYears = defaults.SmokingYears;
-  s.ShowBoxes = defaults.ShowBoxes;
-  s.MainLeft = defaults.MainLeft;
-  s.MainTop = defaults.MainTop;
-  s.TextBackColor = defaults.TextBackColor;
-  s.TextForeColor = defaults.TextForeColor;
-  s.BbsUrl = defaults.BbsUrl;
-  s.WindowMode = defaults.WindowMode;
-  s.MiniLeft = defaults.MiniLeft;
-  s.MiniTop = defaults.MiniTop;
-  s.StatusModeName = defaults.StatusModeName;
-}
+void ApplyOptionDefaults(Settings& s) { CopyFields(Settings{}, kOptionFields, s); }
 
 }  // namespace kemurina

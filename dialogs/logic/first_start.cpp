@@ -1,6 +1,6 @@
 #include "dialogs/logic/first_start.h"
 
-#include "dialogs/logic/season_table.h"
+#include "dialogs/logic/settings_choices.h"
 #include "engine/number_entry.h"
 
 namespace kemurina {
@@ -16,8 +16,6 @@ const SeasonDesign* FindSeason(const LocalTime& t) {
   return nullptr;
 }
 
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
-
 }  // namespace
 
 std::optional<std::string_view> ApplySetup(std::string_view perDayText,
@@ -26,26 +24,23 @@ std::optional<std::string_view> ApplySetup(std::string_view perDayText,
   const int perDay = LeadingNumber(perDayText);
   const int packPrice = LeadingNumber(packPriceText);
   int errors = 0;
-  if (!InRange(perDay, kMinCigarettesPerDay, kMaxCigarettesPerDay)) ++errors;
-  if (!InRange(packPrice, kMinPackPrice, kMaxPackPrice)) ++errors;
-  if (errors != 0) return kSetupRangeMessage;
+  if (!InRange(perDay, 1, kMaxCigarettesPerDay)) ++errors;
+  if (!InRange(packPrice, 1, kMaxPackPrice)) ++errors;
+  if (errors != 0) return kRangeMessage;
 
   s.CigarettesPerDay = perDay;
   s.PackPrice = packPrice;
   // One size button is always chosen; anything else reads as the standard.
-  const bool known = sizeIndex >= 0 && sizeIndex < static_cast<int>(kCigaretteLengths.size());
+  const bool known = InRange(sizeIndex, 0, static_cast<int>(kCigaretteSizes.size()) - 1);
   s.CigaretteLength =
-      kCigaretteLengths[static_cast<size_t>(known ? sizeIndex : kStandardSizeIndex)];
+      kCigaretteSizes[static_cast<size_t>(known ? sizeIndex : kStandardSizeIndex)].Millimetres;
   return std::nullopt;
 }
 
 bool IsSeasonalDate(const LocalTime& t) { return FindSeason(t) != nullptr; }
 
 SeasonView SeasonViewFor(const LocalTime& t) {
-  if (const SeasonDesign* season = FindSeason(t)) {
-    return {season->Caption,  season->Label1,    season->Label2,         season->Label3,
-            season->Pictures, season->Label2Top, season->Label3SecondTop};
-  }
+  if (const SeasonDesign* season = FindSeason(t)) return season->View;
   return {
       kSeasonDesignCaption,        "", "", {"", ""}, {false, false, false}, kSeasonLabel2DesignTop,
       kSeasonLabel3SecondDesignTop};

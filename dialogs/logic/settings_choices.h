@@ -5,18 +5,11 @@
 
 namespace kemurina {
 
-// The settings dialog's fixed choices, in the order the controls show them.
+// Both dialogs answer any figure out of range with this one message.
+inline constexpr std::string_view kRangeMessage = "有効範囲内にある半角数字を入れてください";
 
-// Option1(0..2): the cigarette sizes and the length in millimetres each stands for.
-struct SizeChoice {
-  std::string_view Caption;
-  int Millimetres;
-};
-inline constexpr std::array<SizeChoice, 3> kSizeChoices{{
-    {"ショート", 50},
-    {"スタンダード", 85},
-    {"ロング", 100},
-}};
+// The settings dialog's fixed choices besides the sizes (kCigaretteSizes),
+// in the order the controls show them.
 
 // Option2(0..2): the COPY+ modes; the index is the stored value.
 inline constexpr std::array<std::string_view, 3> kCopyPlusCaptions{

@@ -2,20 +2,13 @@
 
 #include <optional>
 
-#include "dialogs/logic/settings_choices.h"
 #include "engine/number_entry.h"
+#include "startup/calendar.h"
 #include "startup/settings_file.h"
 
 namespace kemurina {
 
 namespace {
-
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
-
-int FebruaryDays(int year) {
-  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-  return leap ? 29 : 28;
-}
 
 // How many of the date boxes hold a value out of range; each check counts
 // on its own, as the message does not say which box is wrong anyway.
@@ -24,9 +17,11 @@ int DateErrors(const Settings& s, const LocalTime& now) {
   if (!InRange(s.QuitYear, 1900, now.Year)) ++errors;
   if (!InRange(s.QuitMonth, 1, 12)) ++errors;
   if (!InRange(s.QuitDay, 1, 31)) ++errors;
-  const int m = s.QuitMonth;
-  if ((m == 4 || m == 6 || m == 9 || m == 11) && s.QuitDay > 30) ++errors;
-  if (m == 2 && s.QuitDay > FebruaryDays(s.QuitYear)) ++errors;
+  // A month shorter than 31 days is a check of its own.
+  if (InRange(s.QuitMonth, 1, 12)) {
+    const int days = DaysInMonth(s.QuitYear, s.QuitMonth);
+    if (days < 31 && s.QuitDay > days) ++errors;
+  }
   if (!InRange(s.QuitHour, 0, 23)) ++errors;
   if (!InRange(s.QuitMinute, 0, 59)) ++errors;
   return errors;
@@ -63,8 +58,8 @@ SettingsEntry EntryFromSettings(const Settings& s) {
                 std::to_string(s.QuitHour), std::to_string(s.QuitMinute)};
   e.CigarettesPerDay = std::to_string(s.CigarettesPerDay);
   e.PackPrice = std::to_string(s.PackPrice);
-  for (std::size_t i = 0; i < kSizeChoices.size(); ++i) {
-    if (kSizeChoices[i].Millimetres == s.CigaretteLength) e.SizeOption = static_cast<int>(i);
+  for (std::size_t i = 0; i < kCigaretteSizes.size(); ++i) {
+    if (kCigaretteSizes[i].Millimetres == s.CigaretteLength) e.SizeOption = static_cast<int>(i);
   }
   e.BbsUrl = s.BbsUrl;
   e.StatusModeName = s.StatusModeName;
@@ -113,15 +108,15 @@ SaveOutcome SaveSettings(const SettingsEntry& entry, const LocalTime& now, Setti
                       MinuteKey(now.Year, now.Month, now.Day, now.Hour, now.Minute);
 
   s.CigarettesPerDay = LeadingNumber(entry.CigarettesPerDay);
-  if (!InRange(s.CigarettesPerDay, 1, 200)) ++errors;
+  if (!InRange(s.CigarettesPerDay, 1, kMaxCigarettesPerDay)) ++errors;
   s.PackPrice = LeadingNumber(entry.PackPrice);
-  if (!InRange(s.PackPrice, 1, 2000)) ++errors;
+  if (!InRange(s.PackPrice, 1, kMaxPackPrice)) ++errors;
 
   if (errors != 0) return kRange;
   if (future) return {SaveMessage::FutureDate, false};
 
   if (InRange(entry.SizeOption, 0, 2)) {
-    s.CigaretteLength = kSizeChoices[static_cast<std::size_t>(entry.SizeOption)].Millimetres;
+    s.CigaretteLength = kCigaretteSizes[static_cast<std::size_t>(entry.SizeOption)].Millimetres;
   }
   // The folder may have been removed since start-up; it is made again before
   // each write rather than letting the first file fail for want of it.

@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "dialogs/logic/settings_choices.h"
 #include "startup/local_time.h"
 #include "startup/settings.h"
 #include "startup/startup.h"
 
 namespace kemurina {
 
-inline constexpr std::string_view kRangeMessage = "有効範囲内にある半角数字を入れてください";
 inline constexpr std::string_view kFutureMessage = "現在より未来の日時は設定できません";
 inline constexpr std::string_view kWriteFailedMessage =
     "設定を保存できませんでした。データフォルダ（kemurinadata）に書き込めるか確認してください。";

@@ -44,7 +44,7 @@ ProgressSnapshot After(int minutes, Settings s) {
 }
 
 long long MinutesBetween(const LocalTime& a, const LocalTime& b) {
-  MonthTable t = BaseMonthDays();
+  MonthTable t = kMonthDays;
   return ComputeElapsedMinutes(a, b, t);
 }
 
