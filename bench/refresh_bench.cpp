@@ -30,15 +30,7 @@ Settings SmokerWhoQuit(const LocalTime& quit) {
 }
 
 SummaryInputs InputsOf(const Settings& s, const RefreshResult& r) {
-  SummaryInputs in;
-  in.settings = &s;
-  in.ElapsedMinutes = r.Snapshot.ElapsedMinutes;
-  in.ElapsedYears = r.Snapshot.ElapsedYears;
-  in.ElapsedMonths = r.Snapshot.ElapsedMonths;
-  in.ElapsedDays = r.Snapshot.ElapsedDays;
-  in.ElapsedHours = r.Snapshot.ElapsedHours;
-  in.ElapsedMins = r.Snapshot.ElapsedMins;
-  in.LifeMinutes = r.Snapshot.LifeMinutes;
+  SummaryInputs in = SummaryInputsFor(s, r.Snapshot, 0);
   in.ElapsedCaption = r.Label2[0];
   in.MoneyCaption = r.Label2[2];
   in.StatusCaption = r.Label2[3];

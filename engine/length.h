@@ -26,6 +26,7 @@ struct LengthComparison {
   std::string Sentence;  // appended to SummarySentence
 };
 
-LengthComparison CompareLength(const ProgressSnapshot& snap, int showBoxes);
+// The boxes and cartons shown are the snapshot's.
+LengthComparison CompareLength(const ProgressSnapshot& snap);
 
 }  // namespace kemurina

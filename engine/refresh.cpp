@@ -20,17 +20,7 @@ std::string DayForm(const ProgressSnapshot& snap) {
 }
 
 SummaryInputs SummaryInputsFor(const Settings& s, const ProgressSnapshot& snap, int dayFormToggle) {
-  SummaryInputs in;
-  in.settings = &s;
-  in.ElapsedMinutes = snap.ElapsedMinutes;
-  in.ElapsedYears = snap.ElapsedYears;
-  in.ElapsedMonths = snap.ElapsedMonths;
-  in.ElapsedDays = snap.ElapsedDays;
-  in.ElapsedHours = snap.ElapsedHours;
-  in.ElapsedMins = snap.ElapsedMins;
-  in.LifeMinutes = snap.LifeMinutes;
-  in.DayFormToggle = dayFormToggle;
-  return in;
+  return {.settings = &s, .snapshot = &snap, .DayFormToggle = dayFormToggle};
 }
 
 RefreshResult ComputeRefresh(const Settings& s, const LocalTime& now, int luck, int dayFormToggle) {
@@ -50,7 +40,7 @@ RefreshResult ComputeRefresh(const Settings& s, const LocalTime& now, int luck, 
   r.Label2[1] =
       Wide(life / 1440) + "日と" + Wide((life % 1440) / 60) + "時間" + Wide(life % 60) + "分";
 
-  LengthComparison length = CompareLength(snap, s.ShowBoxes);
+  LengthComparison length = CompareLength(snap);
   r.Label2[4] = length.Caption;
   r.SummarySentence += length.Sentence;
 

@@ -17,20 +17,15 @@ long long WholeDays(int minutes) {
 }  // namespace
 
 std::string_view SizeWord(int cigaretteLength) {
-  switch (cigaretteLength) {
-    case 50:
-      return "小";
-    case 85:
-      return "中";
-    case 100:
-      return "大";
-    default:
-      return "";
+  for (const CigaretteSize& size : kCigaretteSizes) {
+    if (size.Millimetres == cigaretteLength) return size.SizeWord;
   }
+  return "";
 }
 
 std::string ComposeFullSummary(const SummaryInputs& in) {
   const Settings& s = *in.settings;
+  const ProgressSnapshot& snap = *in.snapshot;
   if (!KnownCopyPlusMode(s.CopyPlusMode)) return {};
 
   std::string t;
@@ -56,15 +51,15 @@ std::string ComposeFullSummary(const SummaryInputs& in) {
 
   t += "ケムリナからの日数： ";
   if (in.DayFormToggle == 0) {
-    t += Plain(in.ElapsedYears) + "年 " + Plain(in.ElapsedMonths) + "ヶ月 " +
-         Plain(in.ElapsedDays) + "日 ";
+    t += Plain(snap.ElapsedYears) + "年 " + Plain(snap.ElapsedMonths) + "ヶ月 " +
+         Plain(snap.ElapsedDays) + "日 ";
   } else {
-    t += Plain(WholeDays(in.ElapsedMinutes)) + "日 ";
+    t += Plain(WholeDays(snap.ElapsedMinutes)) + "日 ";
   }
-  t += Plain(in.ElapsedHours) + "時間 " + Plain(in.ElapsedMins) + "分\r\n";
+  t += Plain(snap.ElapsedHours) + "時間 " + Plain(snap.ElapsedMins) + "分\r\n";
 
-  t += "延びた寿命： " + Plain(WholeDays(in.LifeMinutes)) + "日と" +
-       Plain((in.LifeMinutes % 1440) / 60) + "時間" + Plain(in.LifeMinutes % 60) + "分\r\n";
+  t += "延びた寿命： " + Plain(WholeDays(snap.LifeMinutes)) + "日と" +
+       Plain((snap.LifeMinutes % 1440) / 60) + "時間" + Plain(snap.LifeMinutes % 60) + "分\r\n";
 
   t += "節約できた金額： ";
   t += in.MoneyCaption;

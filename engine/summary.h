@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/progress.h"
 #include "startup/settings.h"
 
 namespace kemurina {
@@ -11,19 +12,13 @@ namespace kemurina {
 // the last refresh and the captions as the main window shows them.
 struct SummaryInputs {
   const Settings* settings = nullptr;
-  int ElapsedMinutes = 0;
-  int ElapsedYears = 0;
-  int ElapsedMonths = 0;
-  int ElapsedDays = 0;
-  int ElapsedHours = 0;
-  int ElapsedMins = 0;
-  int LifeMinutes = 0;
+  const ProgressSnapshot* snapshot = nullptr;
   int DayFormToggle = 0;
-  std::string_view ElapsedCaption;  // Label2(0)
-  std::string_view MoneyCaption;    // Label2(2)
-  std::string_view StatusCaption;   // Label2(3)
-  std::string_view CountCaption;    // Label2(4)
-  std::string_view SummarySentence;
+  std::string_view ElapsedCaption{};  // Label2(0)
+  std::string_view MoneyCaption{};    // Label2(2)
+  std::string_view StatusCaption{};   // Label2(3)
+  std::string_view CountCaption{};    // Label2(4)
+  std::string_view SummarySentence{};
 };
 
 // "小", "中", "大" for 50, 85, 100 mm; empty for any other length.

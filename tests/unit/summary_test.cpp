@@ -21,9 +21,15 @@ Settings QuitOn24April2012(int copyPlusMode, int smokingYears = 5, int length = 
 
 // 20 days, 3 hours and 15 minutes after the quit moment (life 1 day 12:54),
 // with the captions as the windows show them.
+const ProgressSnapshot kTwentyDays{.ElapsedMinutes = 20 * 1440 + 3 * 60 + 15,
+                                   .ElapsedDays = 20,
+                                   .ElapsedHours = 3,
+                                   .ElapsedMins = 15,
+                                   .LifeMinutes = 2214};
+
 SummaryInputs TwentyDaysIn(const Settings& s, int dayForm = 0) {
   // clang-format off
-  return {&s, 20 * 1440 + 3 * 60 + 15, 0, 0, 20, 3, 15, 2214, dayForm,
+  return {&s, &kTwentyDays, dayForm,
           dayForm ? "２０日３時間１５分" : "０年０ヶ月２０日３時間１５分",
           "6041円（節税分 5188円）", "大佐", "402本 34.17ｍ ＳＬ", "節約できた金額は６０４１円です。"};
   // clang-format on
