@@ -250,7 +250,7 @@ ProgressSnapshot ComputeSnapshot(const Settings& s, const LocalTime& now) {
   // quit moment: day 0 everywhere rather than negative money and a lung
   // colour below black.
   const LocalTime quit = s.QuitDate();
-  const LocalTime until = IsLater(quit, now) ? quit : now;
+  const LocalTime until = std::max(now, quit);
 
   MonthTable a = kMonthDays;
   const long long minutes = ComputeElapsedMinutes(quit, until, a);

@@ -1,19 +1,15 @@
 #pragma once
 
+#include <compare>
+
 namespace kemurina {
 
-// A local date and time to the minute; seconds are dropped everywhere.
+// A local date and time to the minute; seconds are dropped everywhere. Later
+// minutes compare greater, field by field from the year down.
 struct LocalTime {
-  int Year = 0;
-  int Month = 0;
-  int Day = 0;
-  int Hour = 0;
-  int Minute = 0;
+  int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0;
 
-  friend bool operator==(const LocalTime&, const LocalTime&) = default;
+  friend auto operator<=>(const LocalTime&, const LocalTime&) = default;
 };
-
-// True when a is a later minute than b.
-bool IsLater(const LocalTime& a, const LocalTime& b);
 
 }  // namespace kemurina

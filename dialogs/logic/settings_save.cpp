@@ -27,13 +27,6 @@ int DateErrors(const Settings& s, const LocalTime& now) {
   return errors;
 }
 
-// yyyymmddhhmm as a number: later minutes give larger keys for any in-range
-// moment, and out-of-range fields cannot overflow it.
-long long MinuteKey(long long year, long long month, long long day, long long hour,
-                    long long minute) {
-  return year * 100000000LL + month * 1000000LL + day * 10000LL + hour * 100LL + minute;
-}
-
 std::string TrimBlanks(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
@@ -104,8 +97,9 @@ SaveOutcome SaveSettings(const SettingsEntry& entry, const LocalTime& now, Setti
   s.QuitHour = LeadingNumber(entry.QuitDate[3]);
   s.QuitMinute = LeadingNumber(entry.QuitDate[4]);
   int errors = DateErrors(s, now);
-  const bool future = MinuteKey(s.QuitYear, s.QuitMonth, s.QuitDay, s.QuitHour, s.QuitMinute) >
-                      MinuteKey(now.Year, now.Month, now.Day, now.Hour, now.Minute);
+  // Looked at only when every field is in range, where a later minute is
+  // simply the larger date and time field by field.
+  const bool future = s.QuitDate() > now;
 
   s.CigarettesPerDay = LeadingNumber(entry.CigarettesPerDay);
   if (!InRange(s.CigarettesPerDay, 1, kMaxCigarettesPerDay)) ++errors;
