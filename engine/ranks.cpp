@@ -1,21 +1,24 @@
 #include "engine/ranks.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "engine/rank_tables.h"
+#include "startup/settings.h"
 
 namespace kemurina {
 
 namespace {
 
-enum class Theme { kNone, kSoldier, kCosmo, kCompany, kTravel };
+// In the order of kStatusThemeNames; kNone for a name outside it.
+enum class Theme { kSoldier, kCosmo, kCompany, kTravel, kNone };
+static_assert(static_cast<std::size_t>(Theme::kNone) == kStatusThemeNames.size());
 
 // The theme names are compared byte for byte: an edited settings file with a
 // stray blank or a half-width variant selects no theme at all.
 Theme ThemeFromName(std::string_view name) {
-  if (name == "ソルジャー") return Theme::kSoldier;
-  if (name == "コスモ") return Theme::kCosmo;
-  if (name == "会社モード") return Theme::kCompany;
-  if (name == "日本旅行") return Theme::kTravel;
-  return Theme::kNone;
+  const auto* found = std::find(kStatusThemeNames.begin(), kStatusThemeNames.end(), name);
+  return static_cast<Theme>(found - kStatusThemeNames.begin());
 }
 
 bool Holds(const LadderRule& r, int wholeDays, int years) {

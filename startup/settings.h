@@ -40,6 +40,15 @@ inline constexpr std::array<CigaretteSize, 3> kCigaretteSizes{{
 }};
 inline constexpr int kStandardSizeIndex = 1;
 
+// The status themes in the order the settings dialog lists them; the first is
+// the default. A typed name outside the list is kept and selects no theme.
+inline constexpr std::array<std::string_view, 4> kStatusThemeNames{
+    "ソルジャー",
+    "コスモ",
+    "会社モード",
+    "日本旅行",
+};
+
 // The largest figures the dialogs accept (both start at 1).
 inline constexpr int kMaxCigarettesPerDay = 200;
 inline constexpr int kMaxPackPrice = 2000;
@@ -77,7 +86,7 @@ struct Settings {
   int WindowMode = window_mode::kNeverSwitched;
   int MiniLeft = 0;
   int MiniTop = 0;
-  std::string StatusModeName = "ソルジャー";
+  std::string StatusModeName{kStatusThemeNames[0]};
 
   LocalTime QuitDate() const { return {QuitYear, QuitMonth, QuitDay, QuitHour, QuitMinute}; }
   void SetQuitDate(const LocalTime& t) {
