@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <utility>
 
 #include "engine/message_table.h"
 
@@ -28,27 +29,10 @@ int ChooseMessageIndex(int wholeDays, int years, int months, int luck) {
 
   // The duck milestones go by the day count alone, so they replace the month
   // line although the calendar already shows a month.
-  switch (wholeDays) {
-    case 33:
-      index = 44;
-      break;
-    case 34:
-      index = 55;
-      break;
-    case 35:
-      index = 56;
-      break;
-    case 44:
-      index = 57;
-      break;
-    case 55:
-      index = 58;
-      break;
-    case 66:
-      index = 59;
-      break;
-    default:
-      break;
+  constexpr std::pair<int, int> kMilestoneRows[] = {{33, 44}, {34, 55}, {35, 56},
+                                                    {44, 57}, {55, 58}, {66, 59}};
+  for (const auto& [day, row] : kMilestoneRows) {
+    if (wholeDays == day) index = row;
   }
 
   // Rare warnings against relapse in place of a month congratulation.
@@ -64,25 +48,21 @@ int ChooseMessageIndex(int wholeDays, int years, int months, int luck) {
 
   // Random variants of days 1 to 3. Each test looks at the index as left by
   // the one before, so a variant row is never turned into another variant.
-  if (index == 1) {
+  struct Variants {
+    int day, high, low, middle;  // rows for luck above 70, below 20, 21..29
+  };
+  // Day 3 has only the one variant: its other rows are its own.
+  for (const Variants& v :
+       {Variants{1, 48, 49, 50}, Variants{2, 51, 52, 53}, Variants{3, 54, 3, 3}}) {
+    if (index != v.day) continue;
     if (luck > 70) {
-      index = 48;
+      index = v.high;
     } else if (luck < 20) {
-      index = 49;
+      index = v.low;
     } else if (luck > 20 && luck < 30) {
-      index = 50;
+      index = v.middle;
     }
   }
-  if (index == 2) {
-    if (luck > 70) {
-      index = 51;
-    } else if (luck < 20) {
-      index = 52;
-    } else if (luck > 20 && luck < 30) {
-      index = 53;
-    }
-  }
-  if (index == 3 && luck > 70) index = 54;
 
   // Inputs no real calendar breakdown produces (say months 0 with day 80)
   // would point past the table; fall back to the day-0 line rather than show
