@@ -82,7 +82,7 @@ void BM_CompareLength(benchmark::State& state, LocalTime quit) {
   const Settings s = SmokerWhoQuit(quit);
   const ProgressSnapshot snap = ComputeSnapshot(s, kNow);
   for (auto _ : state) {
-    LengthComparison c = CompareLength(snap, s.ShowBoxes);
+    LengthComparison c = CompareLength(snap);
     benchmark::DoNotOptimize(c);
   }
 }
