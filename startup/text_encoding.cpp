@@ -79,10 +79,6 @@ std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {
   return ConvertStrict(cp932, kUtf8, kCp932);
 }
 
-std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
-  return ConvertStrict(utf8, kCp932, kUtf8);
-}
-
 std::string Utf8ToCp932Lossy(std::string_view utf8) {
   std::string out;
   Converter converter(kCp932, kUtf8);
