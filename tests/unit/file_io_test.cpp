@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "permission_bits.h"
 #include "scratch_folder.h"
-#include "system_user.h"
 
 namespace kemurina {
 namespace {

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "permission_bits.h"
 #include "scratch_folder.h"
 #include "startup/text_encoding.h"
-#include "system_user.h"
 
 namespace kemurina {
 namespace {

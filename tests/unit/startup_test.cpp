@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
+#include "permission_bits.h"
 #include "scratch_folder.h"
 #include "startup/settings_file.h"
-#include "system_user.h"
 
 namespace kemurina {
 namespace {

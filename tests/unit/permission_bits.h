@@ -1,5 +1,7 @@
 #pragma once
 
+// What each system lets a test see of file permissions.
+
 #include <filesystem>
 
 #ifndef _WIN32
