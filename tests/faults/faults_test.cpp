@@ -99,20 +99,20 @@ std::string Shell(const std::string& command) {
 // A virtual X display of the test's own, for a program a user has to end.
 class VirtualDisplay {
  public:
+  // Xvfb picks a free display number itself and writes it once it serves, so
+  // that tests running side by side never share a display.
   VirtualDisplay()
-      : name_(":" + std::to_string(90 + ::getpid() % 400)),
-        xvfb_({"/usr/bin/Xvfb", name_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}) {
-    const fs::path socket = "/tmp/.X11-unix/X" + name_.substr(1);
-    for (int i = 0; i < 250 && !fs::exists(socket); ++i) std::this_thread::sleep_for(20ms);
-  }
+      : xvfb_({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten",
+               "tcp"}),
+        name_(":" + xvfb_.ReadLine()) {}
   const std::string& Name() const { return name_; }
   std::string Xdotool(const std::string& arguments) const {
     return Shell("DISPLAY=" + name_ + " xdotool " + arguments + " 2>/dev/null");
   }
 
  private:
-  std::string name_;
   faults::Child xvfb_;
+  std::string name_;
 };
 
 // With no window manager the pointer decides where keys go: right-click on the
