@@ -40,7 +40,7 @@ class RunningProgram {
     SaveOptions(data / "option.ini", s);
     platform_.now = kNow;
     module_ = std::make_unique<Module>(platform_, folder_.Path());
-    module_->Open(RunStartup(folder_.Path(), kNow, module_->settings()));
+    module_->Open(RunStartup(folder_.Path(), kNow, module_->settings()).Window);
     QCoreApplication::processEvents();
   }
   ~RunningProgram() {

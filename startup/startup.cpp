@@ -20,28 +20,49 @@ void EnsureDataFolder(const DataPaths& paths) {
   std::filesystem::create_directory(paths.Folder, ignored);
 }
 
-FirstWindow RunStartup(const std::filesystem::path& basePath, const LocalTime& now, Settings& s) {
+StartupResult RunStartup(const std::filesystem::path& basePath, const LocalTime& now, Settings& s) {
   const DataPaths paths = DataPaths::For(basePath);
   EnsureDataFolder(paths);
 
-  // initial.ini is only created here when missing; the main window reads it.
-  // Write failures are silent: the record keeps the defaults either way.
-  if (!CanOpenForReading(paths.Initial)) {
-    ApplyInitialDefaults(s, now);
-    SaveInitial(paths.Initial, s);
+  // Defaults are written only where there is no file at all; a file that is
+  // there but cannot be read may still hold the real quit moment. Write
+  // failures are silent: the record keeps the defaults either way.
+  // initial.ini is not read here; the main window's load reads it.
+  switch (ProbeFile(paths.Initial)) {
+    case FileState::Missing:
+      ApplyInitialDefaults(s, now);
+      SaveInitial(paths.Initial, s);
+      break;
+    case FileState::Unreadable:
+      s.SetQuitDate(Settings{}.QuitDate());  // none: the load stands in and says so
+      break;
+    case FileState::Readable:
+      break;
   }
 
-  if (!CanOpenForReading(paths.Options)) {
-    ApplyOptionDefaults(s);
-    SaveOptions(paths.Options, s);
-  } else if (!LoadOptions(paths.Options, s)) {
-    // A damaged file stays as it is until the next save replaces it.
-    ApplyOptionDefaults(s);
+  StartupResult result;
+  switch (ProbeFile(paths.Options)) {
+    case FileState::Missing:
+      ApplyOptionDefaults(s);
+      SaveOptions(paths.Options, s);
+      break;
+    case FileState::Unreadable:
+      ApplyOptionDefaults(s);
+      result.OptionsUnreadable = true;
+      break;
+    case FileState::Readable:
+      // A damaged file stays as it is until the next save replaces it.
+      if (!LoadOptions(paths.Options, s)) ApplyOptionDefaults(s);
+      break;
   }
 
-  if (s.SetupDone == 0) return FirstWindow::Setup;
-  if (s.WindowMode != window_mode::kMiniInUse) return FirstWindow::MainShown;
-  return FirstWindow::MiniShown;
+  if (s.SetupDone == 0) {
+    result.Window = FirstWindow::Setup;
+  } else {
+    result.Window =
+        s.WindowMode == window_mode::kMiniInUse ? FirstWindow::MiniShown : FirstWindow::MainShown;
+  }
+  return result;
 }
 
 InitialReload ReloadInitial(const std::filesystem::path& file, const LocalTime& now, Settings& s) {

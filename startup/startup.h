@@ -25,10 +25,22 @@ enum class FirstWindow {
   MiniShown,  // main window created hidden, mini window visible
 };
 
+struct StartupResult {
+  FirstWindow Window = FirstWindow::Setup;
+  // option.ini is there but could not be read: the record holds the option
+  // defaults, and the user is told once (kUnreadableOptionsMessage).
+  bool OptionsUnreadable = false;
+
+  friend bool operator==(const StartupResult&, const StartupResult&) = default;
+};
+
 // The start-up routine's decisions: create the folder, create missing files
 // with defaults, read option.ini (falling back to the option defaults without
-// touching the file), then choose the window to open.
-FirstWindow RunStartup(const std::filesystem::path& basePath, const LocalTime& now, Settings& s);
+// touching the file), then choose the window to open. A file that is there but
+// cannot be read is never replaced: an unreadable initial.ini leaves the record
+// without a quit moment, so the main window's load stands in for it and says
+// so (kUnreadableInitialMessage).
+StartupResult RunStartup(const std::filesystem::path& basePath, const LocalTime& now, Settings& s);
 
 // What a main window's load found when it read initial.ini again.
 enum class InitialReload {
@@ -49,5 +61,11 @@ inline constexpr std::string_view kUnreadableInitialMessage =
     "ケムリナ日の記録（kemurinadata の initial.ini）が読み込めませんでした。"
     "いまの日時をケムリナ日として表示します。設定ウィンドウでケムリナ日を確かめて、"
     "保存してください。";
+
+// Told once, when option.ini is there but cannot be read at start-up.
+inline constexpr std::string_view kUnreadableOptionsMessage =
+    "表示の設定（kemurinadata の option.ini）が読み込めませんでした。"
+    "はじめの設定で表示します。ファイルはそのままにしてあります。"
+    "読み込みの許可などを確かめてください。";
 
 }  // namespace kemurina

@@ -12,10 +12,6 @@ namespace kemurina {
 // nullopt when the bytes are not valid code page 932.
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932);
 
-// nullopt when the text is not valid UTF-8 or holds a character that code
-// page 932 has no code for.
-std::optional<std::string> Utf8ToCp932(std::string_view utf8);
-
 // Never fails: each character code page 932 cannot hold, and each byte that is
 // not part of a valid UTF-8 character, becomes one "?".
 std::string Utf8ToCp932Lossy(std::string_view utf8);

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "startup/startup.h"
@@ -22,8 +23,14 @@ int main(int argc, char** argv) {
 
   kemurina::QtPlatform platform;
   kemurina::Module module(platform, base);
-  const kemurina::FirstWindow first = kemurina::RunStartup(base, platform.Now(), module.settings());
-  module.Open(first);
+  const kemurina::StartupResult started =
+      kemurina::RunStartup(base, platform.Now(), module.settings());
+  module.Open(started.Window);
   if (!module.AnyWindowLoaded()) return 0;
+  if (started.OptionsUnreadable) {
+    const std::string_view text = kemurina::kUnreadableOptionsMessage;
+    platform.ShowMessage(nullptr,
+                         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  }
   return QApplication::exec();
 }

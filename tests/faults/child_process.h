@@ -54,6 +54,12 @@ class Child {
     char c;
     return ::read(stdout_, &c, 1) == 1;
   }
+  // The next line the child writes, without its line end ("" when it ended first).
+  std::string ReadLine() {
+    std::string line;
+    for (char c; ::read(stdout_, &c, 1) == 1 && c != '\n';) line += c;
+    return line;
+  }
   // Waits for the end: "exit N" or "signal NAME".
   std::string Wait() {
     if (!reaped_) ::waitpid(pid_, &status_, 0);

@@ -14,7 +14,8 @@ mkdir -p "$dir/corpus" "$dir/artifacts"
 
 # Just the code the target reaches, so that nothing else can break this build.
 sources=(tests/fuzz/settings_fuzzer.cpp startup/settings_file.cpp startup/file_io.cpp
-         startup/text_encoding.cpp engine/number_entry.cpp)
+         startup/file_io_posix.cpp startup/text_encoding.cpp startup/text_encoding_iconv.cpp
+         engine/number_entry.cpp)
 binary=$dir/settings_fuzzer
 
 stale=0

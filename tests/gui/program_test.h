@@ -62,7 +62,7 @@ class ProgramTest : public ::testing::Test {
     platform.trays.clear();  // they went with the windows
     platform.now = now;
     module = std::make_unique<Module>(platform, base);
-    module->Open(RunStartup(base, now, module->settings()));
+    module->Open(RunStartup(base, now, module->settings()).Window);
     return *module;
   }
   Form1& Main() { return *module->form1(); }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "permission_bits.h"
 #include "scratch_folder.h"
 #include "startup/text_encoding.h"
 
@@ -78,7 +79,8 @@ TEST(SettingsFile, BytesRoundTripAndSaves) {
   std::filesystem::permissions(options, std::filesystem::perms{0604});  // a mode no umask gives
   ASSERT_TRUE(SaveOptions(options, Settings{}) && SaveOptions(options, Settings{}));
   EXPECT_EQ(ReadBytes(options), kDefaultOptionBytes);
-  EXPECT_EQ(std::filesystem::status(options).permissions(), std::filesystem::perms{0604});
+  EXPECT_EQ(VisiblePerms(std::filesystem::status(options).permissions()),
+            VisiblePerms(std::filesystem::perms{0604}));
 
   // The folder is a plain file; the target is a folder; the folder is missing.
   const auto notAFolder = folder.Path() / "kemurinadata";
