@@ -59,7 +59,7 @@ def run_case(case, prefix, display):
                 env.pop(key, None)
             else:
                 env[key] = value.replace("ROOT", str(root))
-        argv = case["argv"](prefix)
+        argv = list(case["argv"])
         argv[0] = shutil.which(argv[0], path=env["PATH"]) or argv[0]
         cwd = root / case["cwd"]
         before = sorted(root.rglob("*"))
@@ -115,17 +115,17 @@ def main():
                        stdout=subprocess.DEVNULL, check=True)
         from_launcher = launcher_argv(prefix / "share/applications/kemurina.desktop")
         cases = [
-            dict(name="the launcher in the home folder", argv=lambda _: list(from_launcher),
+            dict(name="the launcher in the home folder", argv=from_launcher,
                  cwd="home", env={}, data="home/.local/share"),
-            dict(name="the PATH starter from another folder", argv=lambda _: ["kemurina"],
+            dict(name="the PATH starter from another folder", argv=["kemurina"],
                  cwd="elsewhere", env={}, data="home/.local/share"),
-            dict(name="an absolute XDG_DATA_HOME", argv=lambda _: ["kemurina"],
+            dict(name="an absolute XDG_DATA_HOME", argv=["kemurina"],
                  cwd="elsewhere", env={"XDG_DATA_HOME": "ROOT/xdg"}, data="xdg"),
-            dict(name="a relative XDG_DATA_HOME, ignored", argv=lambda _: ["kemurina"],
+            dict(name="a relative XDG_DATA_HOME, ignored", argv=["kemurina"],
                  cwd="elsewhere", env={"XDG_DATA_HOME": "xdg"}, data="home/.local/share"),
-            dict(name="the launcher with an empty XDG_DATA_HOME", argv=lambda _: list(from_launcher),
+            dict(name="the launcher with an empty XDG_DATA_HOME", argv=from_launcher,
                  cwd="home", env={"XDG_DATA_HOME": ""}, data="home/.local/share"),
-            dict(name="no HOME and no XDG_DATA_HOME", argv=lambda _: ["kemurina"],
+            dict(name="no HOME and no XDG_DATA_HOME", argv=["kemurina"],
                  cwd="elsewhere", env={"HOME": None}, data=None),
         ]
         xvfb, display = start_display()
