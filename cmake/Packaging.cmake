@@ -37,5 +37,6 @@ else()
       "libqt6widgets6, libqt6gui6, libqt6core6, ${KEMURINA_DEB_EXTRA_DEPENDS}")
 endif()
 
-set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/kemurinadata/" "/screenshots-run/")
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/kemurinadata/" "/screenshots-run/"
+    "/dist/")
 include(CPack)
