@@ -1,4 +1,5 @@
-# `cpack -G DEB` in a build folder packs what `cmake --install` puts in place.
+# `cpack -G DEB` in a build folder packs what `cmake --install` puts in place;
+# scripts/package.sh makes the release package with it.
 set(CPACK_PACKAGE_NAME kemurina)
 set(CPACK_PACKAGE_VENDOR hakkaro)
 set(CPACK_PACKAGE_CONTACT "hakkaro <dev@kemurina.example.com>")
@@ -11,8 +12,16 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.example.com/kemurina/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Installed into a staging folder through DESTDIR, so the install prefix is
+# the package's own /usr: the starter names the program by that prefix.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX ${CPACK_PACKAGING_INSTALL_PREFIX})
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The Debian revision comes with the newest entry of desktop/debian/changelog.
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${KEMURINA_DEB_REVISION})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The xcb platform plugin lives in qt6-qpa-plugins, which the libraries do not
 # pull in. The windows are drawn in IPAGothic; any other Japanese gothic font
@@ -28,5 +37,6 @@ else()
       "libqt6widgets6, libqt6gui6, libqt6core6, ${KEMURINA_DEB_EXTRA_DEPENDS}")
 endif()
 
-set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/kemurinadata/" "/screenshots-run/")
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/kemurinadata/" "/screenshots-run/"
+    "/dist/")
 include(CPack)

@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program needs, and only those missing.
 #   scripts/deps.sh run    what building and running needs
+#   scripts/deps.sh package  that, plus what making and checking the Debian package needs
 #   scripts/deps.sh test   that, plus what the whole test suite needs
 set -euo pipefail
 
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
               fonts-ipafont-gothic xvfb x11-utils imagemagick)
+package_packages=(dpkg-dev file lintian)
 test_packages=(googletest libgtest-dev xdotool xclip faketime trayer python3 clang
                libclang-rt-14-dev libbenchmark-dev desktop-file-utils appstream)
 
 wanted=("${run_packages[@]}")
-if [[ "${1:-run}" == "test" ]]; then wanted+=("${test_packages[@]}"); fi
+case "${1:-run}" in
+  package) wanted+=("${package_packages[@]}") ;;
+  test) wanted+=("${package_packages[@]}" "${test_packages[@]}") ;;
+esac
 
 missing=()
 for p in "${wanted[@]}"; do

@@ -29,6 +29,12 @@ if ! "$here/scripts/test-windows-core.sh"; then
   status=1
 fi
 
+# The release package from a build of its own, checked by lintian.
+echo "=== package"
+if ! "$here/scripts/package.sh"; then
+  status=1
+fi
+
 # Fuzzing: the settings-file readers and the text-box numbers, about a minute.
 echo "=== fuzzing"
 if ! KEMURINA_FUZZ_DIR="$here/build/fuzz" "$here/tests/fuzz/run.sh" 60; then
