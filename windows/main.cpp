@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <csignal>
 #include <filesystem>
 #include <system_error>
 
@@ -7,7 +8,9 @@
 #include "windows/module.h"
 #include "windows/qt_platform.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv, int& endingSignal) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("kemurina"));
   QGuiApplication::setDesktopFileName(QStringLiteral("kemurina"));
@@ -25,5 +28,21 @@ int main(int argc, char** argv) {
   const kemurina::FirstWindow first = kemurina::RunStartup(base, platform.Now(), module.settings());
   module.Open(first);
   if (!module.AnyWindowLoaded()) return 0;
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  endingSignal = platform.EndingSignal();
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int endingSignal = 0;
+  const int status = Run(argc, argv, endingSignal);
+  // Ended by a signal, the windows closed and saved: end by the same signal,
+  // so whoever sent it (a shell, systemd) sees it obeyed rather than an exit.
+  if (endingSignal != 0) {
+    std::signal(endingSignal, SIG_DFL);
+    std::raise(endingSignal);
+  }
+  return status;
 }
