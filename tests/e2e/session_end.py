@@ -4,7 +4,10 @@ scenarios(run) gives them to run.py, whose helpers and design points they use.""
 import functools, os, pwd, signal, time  # noqa: E401
 
 from expected import initial, option
-from kemurina_e2e import MAIN_TITLE, MINI_TITLE, SETUP_TITLE, WELCOME_TITLE, same, wait_for
+from kemurina_e2e import (BOX_TITLE, MAIN_TITLE, MINI_TITLE, SETUP_TITLE, WELCOME_TITLE, same,
+                          wait_for)
+
+VERSION = 4  # the main window's pop-up menu item バージョン情報, from 0
 
 
 def main_moved(run, s):
@@ -14,7 +17,15 @@ def main_moved(run, s):
     moved = wait_for(lambda: [w for w in s.find(MAIN_TITLE) if w.corner == (300, 200)],
                      "the main window at (300, 200)")[0]
     time.sleep(0.3)  # the program learns its new place from the server's notice
-    return moved, run.MAIN_EMPTY, option(left=4500, top=3000)
+    return moved, run.MAIN_EMPTY, option(left=4500, top=3000), None
+
+
+def main_moved_box_open(run, s):
+    """The main window moved, its version box waiting for OK (its own event loop)."""
+    main, point, expected, _ = main_moved(run, s)
+    s.popup_menu(main.at(*point), VERSION)
+    s.wait_window(BOX_TITLE)
+    return main, point, expected, s.dismiss_box
 
 
 def mini_switched(run, s):
@@ -22,7 +33,7 @@ def mini_switched(run, s):
     main = s.wait_window(MAIN_TITLE)
     s.popup_menu(main.at(*run.MAIN_EMPTY), run.TO_MINI)
     mini = s.wait_window(MINI_TITLE, gone=MAIN_TITLE)
-    return mini, run.MINI_EMPTY, option(mode=1, mini=(1500, 1200))
+    return mini, run.MINI_EMPTY, option(mode=1, mini=(1500, 1200)), None
 
 
 def ends_like_the_exit_item(run, s, sig, state):
@@ -31,8 +42,9 @@ def ends_like_the_exit_item(run, s, sig, state):
     for how in ("exit item", f"signal {sig.name}"):
         s.write_files(initial(*run.QUIT), option())
         program = s.launch(run.NOW)
-        window, point, expected = state(run, s)
+        window, point, expected, before_exit = state(run, s)
         if how == "exit item":
+            before_exit and before_exit()
             run.quit_from(s, program, window, point)
         else:
             program.send_signal(sig)
@@ -74,5 +86,7 @@ def scenarios(run):
             ends_like_the_exit_item, run, sig=signal.SIGTERM, state=main_moved),
         "sighup_in_mini": functools.partial(
             ends_like_the_exit_item, run, sig=signal.SIGHUP, state=mini_switched),
+        "sigint_with_a_box_open": functools.partial(
+            ends_like_the_exit_item, run, sig=signal.SIGINT, state=main_moved_box_open),
         "first_start_unwritable": functools.partial(first_start_unwritable, run),
     }
