@@ -100,7 +100,6 @@ class Module {
   // the window in use closes as its exit item closes it, every other window
   // goes without opening another, and the program ends. Runs once.
   void EndSession();
-  bool SessionEnding() const { return sessionEnding_; }
   // option.ini from a display window's close handler. A failure is told once
   // the last window has gone, unless the session is ending.
   void SaveOptionsOnClose();
