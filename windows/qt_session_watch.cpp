@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QSocketNotifier>
-#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <atomic>
@@ -76,10 +75,11 @@ void QtSessionWatch::ReadSignals() {
 
 void QtSessionWatch::Deliver() {
   // A message box waiting for an answer runs its own event loop inside some
-  // handler (a window's load, a save); closing windows under that handler
-  // would pull them away from it. The box is dismissed, the handler finishes,
-  // and the end is delivered from the main loop.
-  if (QThread::currentThread()->loopLevel() > 1) {
+  // handler (a window's load, even before the main loop has started; a
+  // save); closing windows under that handler would pull them away from it,
+  // half loaded or half saved. The box is dismissed, the handler finishes,
+  // and the end is delivered once no box is left.
+  if (QApplication::activeModalWidget()) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       if (w->isModal() && w->isVisible()) w->close();
     }
