@@ -9,8 +9,10 @@ class Module;
 // The way out of a first start, from the welcome window or the seasonal one:
 // writes initial.ini with the quit moment already stamped, marks the setup as
 // done, keeps the window's corner for the main window, writes option.ini and
-// opens the main window. Write errors are let pass; the main window then works
-// from what its own load finds. The caller unloads itself afterwards.
-void FinishFirstStart(Module& module, const QWidget& from);
+// opens the main window; the caller then unloads itself. When a file cannot
+// be written the user is told which folder and that nothing will be kept, the
+// setup stays not done and false comes back: the caller stays open, so the
+// start can be tried again (or declined) instead of seeming to have worked.
+bool FinishFirstStart(Module& module, QWidget& from);
 
 }  // namespace kemurina

@@ -273,7 +273,7 @@ void Form2::Save() {
   DataFolderWriter writer(module_.Paths());
   const SaveOutcome outcome = SaveSettings(ReadEntry(), platform.Now(), module_.settings(), writer);
   if (outcome.Message != SaveMessage::None) {
-    platform.ShowMessage(this, Utf8(MessageText(outcome.Message)));
+    platform.ShowMessage(this, Utf8(MessageText(outcome.Message, module_.Paths().Folder.string())));
   }
   if (outcome.Closes) Leave();
 }

@@ -65,8 +65,8 @@ void Form4::StartQuitting() {
   if (IsSeasonalDate(s.QuitDate())) {
     // The greeting finishes the first start itself, with the moment set here.
     if (Form6* greeting = module_.LoadForm6()) greeting->show();
-  } else {
-    FinishFirstStart(module_, *this);
+  } else if (!FinishFirstStart(module_, *this)) {
+    return;  // nothing could be kept: the welcome stays for another try
   }
   hide();
   Unload();

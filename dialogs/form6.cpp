@@ -118,7 +118,7 @@ void Form6::ShowNextFrame() {
 void Form6::StartQuitting() {
   if (IsUnloading()) return;
   // The quit moment is the one the welcome window stamped, not this click's.
-  FinishFirstStart(module_, *this);
+  if (!FinishFirstStart(module_, *this)) return;  // the greeting stays for another try
   hide();
   Unload();
 }

@@ -321,7 +321,7 @@ void Form1::OnUnload() {
     s.MainLeft = tw.ToTwipsX(pos().x());
     s.MainTop = tw.ToTwipsY(pos().y());
   }
-  module_.SaveOptionFile();
+  module_.SaveOptionsOnClose();
   RemoveTrayIcon();
   if (Form7* mini = module_.form7()) mini->Unload();
 }

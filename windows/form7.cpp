@@ -130,7 +130,7 @@ void Form7::OnUnload() {
   RemoveTrayIcon();
   setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
   StorePosition();
-  module_.SaveOptionFile();
+  module_.SaveOptionsOnClose();
   if (Form1* main = module_.form1()) main->Unload();
 }
 

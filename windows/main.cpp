@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <csignal>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -8,7 +9,9 @@
 #include "windows/module.h"
 #include "windows/qt_platform.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv, int& endingSignal) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("kemurina"));
   QGuiApplication::setDesktopFileName(QStringLiteral("kemurina"));
@@ -32,5 +35,21 @@ int main(int argc, char** argv) {
     platform.ShowMessage(nullptr,
                          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   }
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  endingSignal = platform.EndingSignal();
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int endingSignal = 0;
+  const int status = Run(argc, argv, endingSignal);
+  // Ended by a signal, the windows closed and saved: end by the same signal,
+  // so whoever sent it (a shell, systemd) sees it obeyed rather than an exit.
+  if (endingSignal != 0) {
+    std::signal(endingSignal, SIG_DFL);
+    std::raise(endingSignal);
+  }
+  return status;
 }

@@ -14,9 +14,12 @@
 namespace kemurina {
 
 Module::Module(Platform& platform, std::filesystem::path basePath)
-    : platform_(platform), basePath_(std::move(basePath)), paths_(DataPaths::For(basePath_)) {}
+    : platform_(platform), basePath_(std::move(basePath)), paths_(DataPaths::For(basePath_)) {
+  platform_.WatchSessionEnd([this] { EndSession(); });
+}
 
 Module::~Module() {
+  platform_.WatchSessionEnd({});
   // Windows still open (tests, or the end of the event loop) go without their
   // close handlers: the program is ending, not the user closing a window.
   std::set<FormBase*> left = live_;
@@ -166,7 +169,12 @@ void Module::FormUnloaded(FormBase* form) {
   // Checked once the current handler has finished: a handler that unloads
   // one window and opens another leaves the program running.
   QTimer::singleShot(0, &quitContext_, [this] {
-    if (live_.empty()) QCoreApplication::quit();
+    if (!live_.empty()) return;
+    if (closeSaveFailed_ && !sessionEnding_) {
+      closeSaveFailed_ = false;
+      TellSaveFailed(nullptr);
+    }
+    QCoreApplication::quit();
   });
 }
 

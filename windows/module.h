@@ -95,6 +95,17 @@ class Module {
 
   QIcon AppIcon() const;
 
+  // --- the end of a session, and saves that fail (session_end.cpp) --------
+  // The desktop session ends the program (log-off, a termination signal):
+  // the window in use closes as its exit item closes it, every other window
+  // goes without opening another, and the program ends. Runs once.
+  void EndSession();
+  // option.ini from a display window's close handler. A failure is told once
+  // the last window has gone, unless the session is ending.
+  void SaveOptionsOnClose();
+  // The message box for a settings file that could not be written.
+  void TellSaveFailed(QWidget* parent);
+
   // Window bookkeeping, called by FormBase.
   void FormCreated(FormBase* form);
   void FormUnloaded(FormBase* form);
@@ -151,6 +162,9 @@ class Module {
   QPointer<FormBase> form8_;
   std::set<FormBase*> live_;
   bool ended_ = false;
+  bool sessionEnding_ = false;
+  // The last close handler's write of option.ini failed.
+  bool closeSaveFailed_ = false;
   // Owns the deferred end-of-program check, so it dies with the module.
   QObject quitContext_;
   mutable QIcon appIcon_;

@@ -61,6 +61,16 @@ class Platform {
   // The time of day, to reseed the random draw of each refresh.
   virtual std::uint64_t ClockSeed() const = 0;
 
+  // Calls onEnd when the desktop session ends the program without closing
+  // its windows: a termination signal (SIGTERM, SIGHUP, SIGINT), the session
+  // manager's request to save before logging out, or the application being
+  // told to quit. onEnd runs on the user-interface thread from the event
+  // loop, never inside a signal handler and never while a message box waits
+  // for an answer (the box is dismissed first and onEnd follows once the
+  // handler that showed it has finished). It may come more than once. An
+  // empty function stops the calls.
+  virtual void WatchSessionEnd(std::function<void()> onEnd) = 0;
+
   virtual bool TrayAvailable() const = 0;
   // A left click (released over the icon) calls onRestore.
   virtual std::unique_ptr<TrayIcon> CreateTrayIcon(QWidget* owner, const QIcon& icon,

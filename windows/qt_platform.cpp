@@ -120,6 +120,13 @@ std::uint64_t QtPlatform::ClockSeed() const {
   return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
+void QtPlatform::WatchSessionEnd(std::function<void()> onEnd) {
+  // Watched from the first request until the platform goes; later requests
+  // only change whom to tell.
+  if (!session_ && onEnd) session_ = std::make_unique<QtSessionWatch>();
+  if (session_) session_->SetOnEnd(std::move(onEnd));
+}
+
 bool QtPlatform::TrayAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 std::unique_ptr<TrayIcon> QtPlatform::CreateTrayIcon(QWidget* owner, const QIcon& icon,

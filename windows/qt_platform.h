@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "windows/platform.h"
+#include "windows/qt_session_watch.h"
 
 namespace kemurina {
 
@@ -23,12 +24,17 @@ class QtPlatform : public Platform {
   ScreenMetrics Screen() const override;
   LocalTime Now() const override;
   std::uint64_t ClockSeed() const override;
+  void WatchSessionEnd(std::function<void()> onEnd) override;
   bool TrayAvailable() const override;
   std::unique_ptr<TrayIcon> CreateTrayIcon(QWidget* owner, const QIcon& icon, const QString& tip,
                                            std::function<void()> onRestore) override;
 
+  // The termination signal that ended the session, 0 for none (see main).
+  int EndingSignal() const { return session_ ? session_->EndingSignal() : 0; }
+
  private:
   std::unique_ptr<QLockFile> lock_;
+  std::unique_ptr<QtSessionWatch> session_;
   bool lockHeld_ = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include "engine/number_entry.h"
 #include "startup/calendar.h"
+#include "startup/save_failed_message.h"
 #include "startup/settings_file.h"
 
 namespace kemurina {
@@ -72,14 +73,14 @@ bool DataFolderWriter::WriteInitial(const Settings& s) { return SaveInitial(path
 bool DataFolderWriter::WriteOptions(const Settings& s) { return SaveOptions(paths_.Options, s); }
 void DataFolderWriter::EnsureFolder() { EnsureDataFolder(paths_); }
 
-std::string_view MessageText(SaveMessage message) {
+std::string MessageText(SaveMessage message, std::string_view dataFolder) {
   switch (message) {
     case SaveMessage::OutOfRange:
-      return kRangeMessage;
+      return std::string(kRangeMessage);
     case SaveMessage::FutureDate:
-      return kFutureMessage;
+      return std::string(kFutureMessage);
     case SaveMessage::WriteFailed:
-      return kWriteFailedMessage;
+      return SaveFailedMessage(dataFolder);
     case SaveMessage::None:
       break;
   }

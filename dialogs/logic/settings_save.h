@@ -12,8 +12,6 @@
 namespace kemurina {
 
 inline constexpr std::string_view kFutureMessage = "現在より未来の日時は設定できません";
-inline constexpr std::string_view kWriteFailedMessage =
-    "設定を保存できませんでした。データフォルダ（kemurinadata）に書き込めるか確認してください。";
 
 // What the settings dialog's controls hold, as UTF-8 text where the control
 // is a text box. Option indexes are -1 when no option of the row is selected.
@@ -68,7 +66,7 @@ enum class SaveMessage {
   None,
   OutOfRange,   // kRangeMessage
   FutureDate,   // kFutureMessage
-  WriteFailed,  // kWriteFailedMessage
+  WriteFailed,  // SaveFailedMessage, naming the data folder
 };
 
 struct SaveOutcome {
@@ -78,7 +76,8 @@ struct SaveOutcome {
   friend bool operator==(const SaveOutcome&, const SaveOutcome&) = default;
 };
 
-std::string_view MessageText(SaveMessage message);
+// The text to show; dataFolder (UTF-8) is named when a file could not be written.
+std::string MessageText(SaveMessage message, std::string_view dataFolder);
 
 // The dialog's Save. Values are parsed straight into `s` as they are read,
 // before they are checked, and initial.ini is written before the tax and

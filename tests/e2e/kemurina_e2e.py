@@ -92,8 +92,9 @@ class Session:
         self.helpers.append(subprocess.Popen(argv, **{**quiet, **options}))
         return self.helpers[-1]
 
-    def launch(self, moment):
-        """The program, its wall clock frozen at moment (year, month, day, hour, minute)."""
+    def launch(self, moment, prefix=()):
+        """The program, its wall clock frozen at moment (year, month, day, hour, minute);
+        prefix runs it through another command (another user's, say)."""
         env = {k: v for k, v in os.environ.items()
                if not k.startswith(("QT_", "WAYLAND", "FAKETIME", "LD_PRELOAD"))}
         env.update(XDG_RUNTIME_DIR=str(self.work / "runtime"),
@@ -103,7 +104,10 @@ class Session:
                    LD_PRELOAD=self.faketime, FAKETIME_DONT_FAKE_MONOTONIC="1", NO_FAKE_STAT="1",
                    FAKETIME="%04d-%02d-%02d %02d:%02d:00" % moment)
         log = open(self.work / f"program-{len(self.programs)}.log", "wb")
-        self.programs.append(subprocess.Popen([self.binary], cwd=self.work, env=env, stdout=log,
+        argv = [self.binary]
+        if prefix:  # else libfaketime's shared clock belongs to the prefix, maybe another user
+            argv = [*prefix, "env", f"LD_PRELOAD={env.pop('LD_PRELOAD')}", self.binary]
+        self.programs.append(subprocess.Popen(argv, cwd=self.work, env=env, stdout=log,
                                               stderr=subprocess.STDOUT))
         return self.programs[-1]
 

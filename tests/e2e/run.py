@@ -171,6 +171,8 @@ for name, moment, title in (("season_christmas_eve", (2024, 12, 24, 20, 0), "ク
                             ("season_christmas", (2024, 12, 25, 9, 30), "メリークリスマス - hkrsoft"),
                             ("season_new_year", (2025, 1, 2, 8, 0), "謹賀新年 - hkrsoft")):
     SCENARIOS[name] = functools.partial(start_quitting, moment=moment, greeting=title)
+import session_end  # noqa: E402  (its scenarios reuse the helpers above)
+SCENARIOS.update(session_end.scenarios(sys.modules[__name__]))
 
 if __name__ == "__main__":
     *options, name = sys.argv[1:]

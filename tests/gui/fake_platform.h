@@ -36,6 +36,7 @@ class FakePlatform : public Platform {
   ScreenMetrics Screen() const override { return screen; }
   LocalTime Now() const override { return now; }
   std::uint64_t ClockSeed() const override { return seed; }
+  void WatchSessionEnd(std::function<void()> onEnd) override { endSession = std::move(onEnd); }
   bool TrayAvailable() const override { return trayAvailable; }
   std::unique_ptr<TrayIcon> CreateTrayIcon(QWidget*, const QIcon&, const QString& tip,
                                            std::function<void()> onRestore) override {
@@ -53,6 +54,7 @@ class FakePlatform : public Platform {
   LocalTime now{2024, 5, 1, 12, 0};
   std::uint64_t seed = 12345;
   std::vector<FakeTray*> trays;
+  std::function<void()> endSession;  // what a log-off or a termination signal would call
 };
 
 }  // namespace kemurina::testing

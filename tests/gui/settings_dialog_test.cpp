@@ -1,6 +1,7 @@
 // The settings dialog and the windows it shares the screen with: help and the notice.
 
 #include "dialogs/logic/help_text.h"
+#include "startup/save_failed_message.h"
 #include "tests/gui/program_test.h"
 #include "windows/fonts.h"
 
@@ -152,9 +153,9 @@ TEST_F(SettingsDialogTest, UnwritableDataFolderKeepsTheDialog) {
   std::ofstream(base / "kemurinadata") << "x";
   d->Text2->setText(QStringLiteral("25"));
   d->Command1->click();
-  EXPECT_EQ(platform.messages,
-            QStringList{QStringLiteral("設定を保存できませんでした。データフォルダ（kemurinadata）"
-                                       "に書き込めるか確認してください。")});
+  EXPECT_EQ(
+      platform.messages,
+      QStringList{QString::fromStdString(SaveFailedMessage((base / "kemurinadata").string()))});
   EXPECT_TRUE(module->form2() == d && d->Text2->text() == QStringLiteral("25"));
 }
 

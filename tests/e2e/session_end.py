@@ -1,0 +1,92 @@
+"""Scenarios of a session that ends under the program, and of a folder it cannot write.
+scenarios(run) gives them to run.py, whose helpers and design points they use."""
+
+import functools, os, pwd, signal, time  # noqa: E401
+
+from expected import initial, option
+from kemurina_e2e import (BOX_TITLE, MAIN_TITLE, MINI_TITLE, SETUP_TITLE, WELCOME_TITLE, same,
+                          wait_for)
+
+VERSION = 4  # the main window's pop-up menu item バージョン情報, from 0
+
+
+def main_moved(run, s):
+    """The main window, moved to (300, 200) by the X server, not by the program."""
+    main = s.wait_window(MAIN_TITLE)
+    s.x("xdotool", "windowmove", main.id, "300", "200")
+    moved = wait_for(lambda: [w for w in s.find(MAIN_TITLE) if w.corner == (300, 200)],
+                     "the main window at (300, 200)")[0]
+    time.sleep(0.3)  # the program learns its new place from the server's notice
+    return moved, run.MAIN_EMPTY, option(left=4500, top=3000), None
+
+
+def main_moved_box_open(run, s):
+    """The main window moved, its version box waiting for OK (its own event loop)."""
+    main, point, expected, _ = main_moved(run, s)
+    s.popup_menu(main.at(*point), VERSION)
+    s.wait_window(BOX_TITLE)
+    return main, point, expected, s.dismiss_box
+
+
+def mini_switched(run, s):
+    """The mini window, switched to from the main window's menu."""
+    main = s.wait_window(MAIN_TITLE)
+    s.popup_menu(main.at(*run.MAIN_EMPTY), run.TO_MINI)
+    mini = s.wait_window(MINI_TITLE, gone=MAIN_TITLE)
+    return mini, run.MINI_EMPTY, option(mode=1, mini=(1500, 1200)), None
+
+
+def ends_like_the_exit_item(run, s, sig, state):
+    """Ended by sig, the program leaves the bytes that its exit item leaves, and ends by sig."""
+    ends = {}
+    for how in ("exit item", f"signal {sig.name}"):
+        s.write_files(initial(*run.QUIT), option())
+        program = s.launch(run.NOW)
+        window, point, expected, before_exit = state(run, s)
+        if how == "exit item":
+            before_exit and before_exit()
+            run.quit_from(s, program, window, point)
+        else:
+            program.send_signal(sig)
+            same(program.wait(timeout=10), -sig, "the program ends by the signal")
+        ends[how] = s.files()
+        same(ends[how], (initial(*run.QUIT), expected), f"files after the {how}")
+    same(ends[f"signal {sig.name}"], ends["exit item"], "files after the signal and the exit item")
+
+
+def first_start_unwritable(run, s):
+    """An ordinary user, a working folder they cannot write: the start button brings a message
+    box, the welcome stays, nothing is written; then declined."""
+    prefix = []
+    if os.geteuid() == 0:  # to root every folder is writable
+        nobody = pwd.getpwnam("nobody")
+        for folder in (s.work / "runtime", s.work / "home"):
+            os.chown(folder, nobody.pw_uid, nobody.pw_gid)
+        prefix = ["setpriv", f"--reuid={nobody.pw_uid}", f"--regid={nobody.pw_gid}",
+                  "--clear-groups"]
+    s.work.chmod(0o555)
+    try:
+        program = s.launch((2024, 6, 1, 12, 0), prefix)
+        run.set_up(s, "20", "300")
+        welcome = s.wait_window(WELCOME_TITLE, gone=SETUP_TITLE)
+        s.click(welcome.centre_of(*run.WELCOME_START))
+        # The box's text (checked word for word by the window tests) is out of xdotool's reach.
+        s.dismiss_box()
+        assert s.find(WELCOME_TITLE), "the welcome stays after the failed start"
+        same(s.files(), (None, None), "files in the unwritable folder")
+        s.click(welcome.centre_of(*run.WELCOME_NEXT_TIME))
+        same(program.wait(timeout=10), 0, "exit status after declining")
+    finally:
+        s.work.chmod(0o700)
+
+
+def scenarios(run):
+    return {
+        "sigterm_after_moving_main": functools.partial(
+            ends_like_the_exit_item, run, sig=signal.SIGTERM, state=main_moved),
+        "sighup_in_mini": functools.partial(
+            ends_like_the_exit_item, run, sig=signal.SIGHUP, state=mini_switched),
+        "sigint_with_a_box_open": functools.partial(
+            ends_like_the_exit_item, run, sig=signal.SIGINT, state=main_moved_box_open),
+        "first_start_unwritable": functools.partial(first_start_unwritable, run),
+    }
