@@ -7,8 +7,6 @@
 #include "dialogs/form8.h"
 #include "dialogs/logic/settings_choices.h"
 #include "windows/fonts.h"
-#include "windows/form1.h"
-#include "windows/form7.h"
 #include "windows/module.h"
 #include "windows/twips.h"
 
@@ -20,9 +18,6 @@ namespace {
 constexpr const char* kDateBoxNames[5] = {"ケムリナ日（年）", "ケムリナ日（月）",
                                           "ケムリナ日（日）", "ケムリナ日（時）",
                                           "ケムリナ日（分）"};
-
-constexpr int kClientWidth = 5625;
-constexpr int kClientHeight = 3330;
 
 struct Box {
   int Left, Top, Width, Height;  // a width of 0 sizes the label to its text
@@ -70,10 +65,6 @@ constexpr Box kCopyPlusOptions[3] = {
 constexpr Box kShape1 = {120, 1680, 5415, 1245};
 constexpr Box kShape2 = {120, 630, 5415, 420};
 
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Narrows a label's font until its text fits in maxWidth pixels.
 void FitToWidth(QLabel* label, int maxWidth) {
   const int natural = label->fontMetrics().horizontalAdvance(label->text());
@@ -96,8 +87,7 @@ int Checked(const std::array<QRadioButton*, 3>& options) {
 }  // namespace
 
 Form2::Form2(Module& module) : FormBase(module) {
-  SetUpFixedWindow(QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - hakkaro"),
-                   kClientWidth, kClientHeight);
+  SetUpWindow(QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - hakkaro"), 5625, 3330);
   BuildControls();
 
   // The dialog sees key presses before its controls: Enter saves from any
@@ -154,7 +144,7 @@ void Form2::BuildControls() {
   // completed to a listed name it begins like (日本 is not 日本旅行).
   Combo1->setInsertPolicy(QComboBox::NoInsert);
   Combo1->setCompleter(nullptr);
-  for (std::string_view name : kStatusThemeNames) Combo1->addItem(Utf8(name));
+  for (std::string_view name : kStatusThemeNames) Combo1->addItem(QString::fromUtf8(name));
   Combo1->setAccessibleName(QStringLiteral("ステータスの選択"));
   tw.Place(Combo1, 3960, 240, 1575, 300);
   Label1[16]->setBuddy(Combo1);
@@ -176,7 +166,7 @@ void Form2::BuildControls() {
                      "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
   tw.Place(Frame1, 120, 1080, 4095, 495);
   for (std::size_t i = 0; i < Option2.size(); ++i) {
-    auto* o = new QRadioButton(Utf8(kCopyPlusCaptions[i]), Frame1);
+    auto* o = new QRadioButton(QString::fromUtf8(kCopyPlusCaptions[i]), Frame1);
     o->setFont(DesignFont(9));
     const Box& b = kCopyPlusOptions[i];
     tw.Place(o, b.Left, b.Top, b.Width, b.Height);
@@ -199,7 +189,7 @@ void Form2::BuildControls() {
   Text5 = textBox(this, {3600, 2400, 735, 240}, 5, "税(円/千本)");
   Text6 = textBox(this, {4624, 2400, 735, 240}, 2, "消費税(％)");
   for (std::size_t i = 0; i < Option1.size(); ++i) {
-    auto* o = new QRadioButton(Utf8(kSizeChoices[i].Caption), this);
+    auto* o = new QRadioButton(QString::fromUtf8(kSizeChoices[i].Caption), this);
     o->setFont(DesignFont(9));
     const Box& b = kSizeOptions[i];
     tw.Place(o, b.Left, b.Top, b.Width, b.Height);
@@ -219,7 +209,7 @@ void Form2::BuildControls() {
   connect(Command3, &QPushButton::clicked, this, &Form2::ChooseTextColour);
   connect(Command4, &QPushButton::clicked, this, &Form2::ChooseBackColour);
   connect(Command5, &QPushButton::clicked, this, &Form2::OpenNotice);
-  connect(Command6, &QPushButton::clicked, this, [this] { module_.OpenHelpWindow(); });
+  connect(Command6, &QPushButton::clicked, this, [this] { module_.OpenDialog(Dialog::Help); });
 }
 
 void Form2::Load() {
@@ -239,8 +229,8 @@ void Form2::Load() {
   Check2->setChecked(e.ShowBoxes);
   Text4->setText(QString::fromStdString(e.BbsUrl));
   Combo1->setCurrentText(QString::fromStdString(e.StatusModeName));
-  ApplySampleColours();
-  move(Twips(module_.platform().Screen()).Point(e.Left, e.Top));
+  ApplyTextColours(Label2);
+  MoveToTwips(e.Left, e.Top);
 }
 
 SettingsEntry Form2::ReadEntry() const {
@@ -259,11 +249,7 @@ SettingsEntry Form2::ReadEntry() const {
   const Settings& s = module_.settings();
   e.Left = s.MainLeft;
   e.Top = s.MainTop;
-  if (module_.PositionsReliable()) {
-    const Twips tw(module_.platform().Screen());
-    e.Left = tw.ToTwipsX(pos().x());
-    e.Top = tw.ToTwipsY(pos().y());
-  }
+  StoreCorner(e.Left, e.Top);
   return e;
 }
 
@@ -273,7 +259,7 @@ void Form2::Save() {
   DataFolderWriter writer(module_.Paths());
   const SaveOutcome outcome = SaveSettings(ReadEntry(), platform.Now(), module_.settings(), writer);
   if (outcome.Message != SaveMessage::None) {
-    platform.ShowMessage(this, Utf8(MessageText(outcome.Message)));
+    platform.ShowMessage(this, QString::fromUtf8(MessageText(outcome.Message)));
   }
   if (outcome.Closes) Leave();
 }
@@ -282,16 +268,8 @@ void Form2::Cancel() { Leave(); }
 
 void Form2::Leave() {
   handedOver_ = true;
-  ReturnToWindow();
+  module_.ShowDisplayWindows();
   Unload();
-}
-
-void Form2::ReturnToWindow() {
-  if (module_.settings().WindowMode == window_mode::kMiniInUse) {
-    if (Form7* mini = module_.LoadForm7()) mini->show();
-  } else {
-    if (Form1* main = module_.LoadForm1()) main->show();
-  }
 }
 
 void Form2::OnUnload() {
@@ -299,13 +277,13 @@ void Form2::OnUnload() {
   // without a window (and the program does not end unasked).
   if (!handedOver_) {
     handedOver_ = true;
-    ReturnToWindow();
+    module_.ShowDisplayWindows();
   }
 }
 
 void Form2::OpenNotice() {
   handedOver_ = true;
-  if (Form8* notice = module_.LoadForm8()) notice->show();
+  if (Form8* notice = module_.Load<Form8>()) notice->show();
   Unload();
 }
 
@@ -313,22 +291,14 @@ void Form2::ChooseTextColour() {
   const std::optional<int> colour = module_.platform().ChooseColor(this);
   if (!colour) return;
   module_.settings().TextForeColor = *colour;
-  ApplySampleColours();
+  ApplyTextColours(Label2);
 }
 
 void Form2::ChooseBackColour() {
   const std::optional<int> colour = module_.platform().ChooseColor(this);
   if (!colour) return;
   module_.settings().TextBackColor = *colour;
-  ApplySampleColours();
-}
-
-void Form2::ApplySampleColours() {
-  const Settings& s = module_.settings();
-  QPalette pal = Label2->palette();
-  pal.setColor(QPalette::Window, FromBgr(s.TextBackColor));
-  pal.setColor(QPalette::WindowText, FromBgr(s.TextForeColor));
-  Label2->setPalette(pal);
+  ApplyTextColours(Label2);
 }
 
 void Form2::UpdateYearsBox() { Text7->setEnabled(Option2[2]->isChecked()); }
@@ -341,20 +311,6 @@ void Form2::paintEvent(QPaintEvent*) {
   for (const Box& b : {kShape1, kShape2}) {
     p.drawRect(tw.Rect(b.Left, b.Top, b.Width, b.Height).adjusted(0, 0, -1, -1));
   }
-}
-
-// --- the module's side of the dialog ------------------------------------
-
-Form2* Module::form2() const { return static_cast<Form2*>(Live(form2_)); }
-
-Form2* Module::LoadForm2() { return LoadInto<Form2>(form2_); }
-
-void Module::OpenSettingsDialog() {
-  Form2* dialog = LoadForm2();
-  if (!dialog) return;
-  dialog->show();
-  dialog->raise();
-  dialog->activateWindow();
 }
 
 }  // namespace kemurina

@@ -67,12 +67,10 @@ class Form2 : public FormBase {
   SettingsEntry ReadEntry() const;
   void ChooseTextColour();
   void ChooseBackColour();
-  void ApplySampleColours();
   void UpdateYearsBox();
   void OpenNotice();
   // Brings back the main or the mini window, by WindowMode, then unloads.
   void Leave();
-  void ReturnToWindow();
 
   // Set once the dialog has decided where the user goes next, so the close
   // handler does not open a second window.

@@ -10,19 +10,8 @@
 
 namespace kemurina {
 
-namespace {
-
-constexpr int kClientWidth = 5415;
-constexpr int kClientHeight = 3630;
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 Form3::Form3(Module& module) : FormBase(module) {
-  SetUpFixedWindow(QStringLiteral(" ケムリナ式初期設定 - hakkaro"), kClientWidth, kClientHeight);
+  SetUpWindow(QStringLiteral(" ケムリナ式初期設定 - hakkaro"), 5415, 3630);
   const Twips tw(module_.platform().Screen());
 
   // Labels the design gives no size grow to their text.
@@ -74,15 +63,7 @@ Form3::Form3(Module& module) : FormBase(module) {
 
 Form3::~Form3() = default;
 
-bool Form3::Load() {
-  Platform& platform = module_.platform();
-  if (!platform.AcquireSingleInstance()) {
-    platform.ShowMessage(nullptr, FromView(kAlreadyRunningMessage));
-    module_.EndProcess();
-    return false;
-  }
-  return true;
-}
+bool Form3::Load() { return ClaimSingleInstance(); }
 
 int Form3::ChosenSize() const {
   for (size_t i = 0; i < Option1.size(); ++i) {
@@ -96,22 +77,12 @@ void Form3::RunSetupCheck() {
   const auto message = ApplySetup(Text1[0]->text().toStdString(), Text1[1]->text().toStdString(),
                                   ChosenSize(), module_.settings());
   if (message) {
-    module_.platform().ShowMessage(this, FromView(*message));
+    module_.platform().ShowMessage(this, QString::fromUtf8(*message));
     return;
   }
-  if (Form4* welcome = module_.LoadForm4()) welcome->show();
+  if (Form4* welcome = module_.Load<Form4>()) welcome->show();
   hide();
   Unload();
-}
-
-// --- the module's side of the first start ---------------------------------
-
-Form3* Module::form3() const { return static_cast<Form3*>(Live(form3_)); }
-
-Form3* Module::LoadForm3() { return LoadInto<Form3>(form3_); }
-
-void Module::OpenFirstStart() {
-  if (Form3* setup = LoadForm3()) setup->show();
 }
 
 }  // namespace kemurina

@@ -12,13 +12,8 @@
 
 namespace kemurina {
 
-namespace {
-constexpr int kClientWidth = 5415;
-constexpr int kClientHeight = 3630;
-}  // namespace
-
 Form4::Form4(Module& module) : FormBase(module) {
-  SetUpFixedWindow(QStringLiteral(" ( ・◇・)  - hakkaro"), kClientWidth, kClientHeight);
+  SetUpWindow(QStringLiteral(" ( ・◇・)  - hakkaro"), 5415, 3630);
   const Twips tw(module_.platform().Screen());
 
   Label1 = new QLabel(QStringLiteral("ようこそケムリナ式へ"), this);
@@ -64,7 +59,7 @@ void Form4::StartQuitting() {
   s.SetQuitDate(module_.platform().Now());
   if (IsSeasonalDate(s.QuitDate())) {
     // The greeting finishes the first start itself, with the moment set here.
-    if (Form6* greeting = module_.LoadForm6()) greeting->show();
+    if (Form6* greeting = module_.Load<Form6>()) greeting->show();
   } else {
     FinishFirstStart(module_, *this);
   }
@@ -73,11 +68,5 @@ void Form4::StartQuitting() {
 }
 
 void Form4::Decline() { Unload(); }
-
-// --- the module's side ------------------------------------------------------
-
-Form4* Module::form4() const { return static_cast<Form4*>(Live(form4_)); }
-
-Form4* Module::LoadForm4() { return LoadInto<Form4>(form4_); }
 
 }  // namespace kemurina

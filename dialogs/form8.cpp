@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "dialogs/form2.h"
 #include "dialogs/logic/help_text.h"
 #include "startup/settings.h"
 #include "windows/fonts.h"
@@ -12,15 +11,12 @@
 namespace kemurina {
 
 namespace {
-constexpr int kClientWidth = 5595;
-constexpr int kClientHeight = 3300;
 constexpr QRect kShape1Twips(120, 120, 5415, 3135);  // left, top, width, height
 }  // namespace
 
 Form8::Form8(Module& module) : FormBase(module) {
   // The half-width ﾉ and the full-width ～ are part of the caption.
-  SetUpFixedWindow(QStringLiteral(" ヾ(〃^∇^)ﾉ つぎはのんびりケムリナ旅行～"), kClientWidth,
-                   kClientHeight);
+  SetUpWindow(QStringLiteral(" ヾ(〃^∇^)ﾉ つぎはのんびりケムリナ旅行～"), 5595, 3300);
   const Twips tw(module_.platform().Screen());
 
   Text1 = new QPlainTextEdit(this);
@@ -42,15 +38,10 @@ Form8::Form8(Module& module) : FormBase(module) {
 
 Form8::~Form8() = default;
 
-void Form8::Load() {
-  const Settings& s = module_.settings();
-  move(Twips(module_.platform().Screen()).Point(s.MainLeft, s.MainTop));
-}
+void Form8::Load() { MoveToTwips(module_.settings().MainLeft, module_.settings().MainTop); }
 
 void Form8::OpenCompanionPage() {
-  const QString address =
-      QString::fromUtf8(kCompanionPageUrl.data(), static_cast<qsizetype>(kCompanionPageUrl.size()));
-  if (!module_.platform().OpenUrl(address)) {
+  if (!module_.platform().OpenUrl(QString::fromUtf8(kCompanionPageUrl))) {
     module_.platform().ShowMessage(
         this, QStringLiteral("エラーです。フォルダオプションの関連付けなどを確認してください"));
   }
@@ -58,7 +49,7 @@ void Form8::OpenCompanionPage() {
 
 void Form8::OnUnload() {
   // The notice only ever stands in for the settings dialog.
-  module_.OpenSettingsDialog();
+  module_.OpenDialog(Dialog::Settings);
 }
 
 void Form8::paintEvent(QPaintEvent*) {
@@ -70,11 +61,5 @@ void Form8::paintEvent(QPaintEvent*) {
       tw.Rect(kShape1Twips.x(), kShape1Twips.y(), kShape1Twips.width(), kShape1Twips.height())
           .adjusted(0, 0, -1, -1));
 }
-
-// --- the module's side of the notice ----------------------------------------
-
-Form8* Module::form8() const { return static_cast<Form8*>(Live(form8_)); }
-
-Form8* Module::LoadForm8() { return LoadInto<Form8>(form8_); }
 
 }  // namespace kemurina

@@ -5,8 +5,90 @@
 
 #include "windows/app_title.h"
 #include "windows/module.h"
+#include "windows/placement.h"
 
 namespace kemurina {
+
+namespace {
+
+// Every command once, under its caption, with the member that names its item.
+struct MenuItem {
+  const char* Caption;
+  QAction* DisplayWindow::*Item;
+};
+constexpr MenuItem kMenuItems[] = {
+    {"コピーする", &DisplayWindow::mnuCopy},
+    {"ツイッター用にコピー", &DisplayWindow::mnuCopy2},
+    {"ブログや掲示板を開く", &DisplayWindow::mnuBlog},
+    {"設定変更をする", &DisplayWindow::mnuSettei},
+    {"バージョン情報", &DisplayWindow::mnuVer},
+    {"ミニサイズで運転する", &DisplayWindow::mnuMini},
+    {"標準サイズで運転する", &DisplayWindow::mnuSt},
+    {"ヘルプを読む", &DisplayWindow::mnuHelp},
+    {"アプリケーションの終了", &DisplayWindow::mnuExit},
+};
+
+}  // namespace
+
+void DisplayWindow::BuildMenu(const QString& title, std::initializer_list<Command> order) {
+  mnuPopup = new QMenu(title, this);
+  for (const Command command : order) {
+    const MenuItem& item = kMenuItems[static_cast<int>(command)];
+    QAction* action = mnuPopup->addAction(QString::fromUtf8(item.Caption));
+    this->*item.Item = action;
+    connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+  }
+}
+
+void DisplayWindow::Run(Command command) {
+  switch (command) {
+    case Command::Copy:
+      return module_.CopyFullSummary();
+    case Command::Copy2:
+      return module_.CopyShortSummary();
+    case Command::Blog:
+      return module_.OpenBbsPage(this);
+    case Command::Settei:
+      return OpenSettings();
+    case Command::Ver:
+      return module_.ShowVersionBox(this);
+    case Command::Mini:
+    case Command::St:
+      return SwitchWindow();
+    case Command::Help:
+      return module_.OpenDialog(Dialog::Help);
+    case Command::Exit:
+      return Unload();
+  }
+}
+
+void DisplayWindow::OpenSettings() {
+  // The close handlers save both windows' corners and the options; while the
+  // dialog is open neither window is loaded and no refresh runs.
+  hide();
+  Unload();
+  module_.OpenDialog(Dialog::Settings);
+}
+
+void DisplayWindow::RestoreCorner() {
+  Settings& s = module_.settings();
+  const QPoint corner = CorrectPlacement(module_.platform().Screen(), corner_.MarginWidth,
+                                         corner_.MarginHeight, s.*corner_.Left, s.*corner_.Top);
+  s.*corner_.Left = corner.x();
+  s.*corner_.Top = corner.y();
+  MoveToTwips(corner.x(), corner.y());
+}
+
+void DisplayWindow::OnUnload() {
+  RemoveTrayIcon();
+  // The normal place, not the minimised one, is what comes back next time.
+  setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+  Settings& s = module_.settings();
+  StoreCorner(s.*corner_.Left, s.*corner_.Top);
+  module_.SaveOptionFile();
+  // This window counts as gone already, so what is found is the other one.
+  if (DisplayWindow* other = module_.Find<DisplayWindow>()) other->Unload();
+}
 
 void DisplayWindow::CreateTray() {
   tray_ = module_.platform().CreateTrayIcon(this, module_.AppIcon(), AppTitle(),

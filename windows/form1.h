@@ -1,18 +1,14 @@
 #pragma once
 
-#include <QAction>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <array>
 #include <map>
-#include <memory>
 
 #include "engine/refresh.h"
 #include "windows/click_label.h"
 #include "windows/display_window.h"
-#include "windows/platform.h"
 
 namespace kemurina {
 
@@ -33,8 +29,8 @@ class Form1 : public DisplayWindow {
   void ToggleDayForm();
   void SwitchToMini();
 
-  QLabel* Image1(int index) const { return image1_.at(static_cast<size_t>(index - 10)); }
-  QLabel* Image3(int index) const { return image3_.at(static_cast<size_t>(index)); }
+  QLabel* Image1(int index) const { return pictures_.at(static_cast<size_t>(index - 10)); }
+  QLabel* Image3(int index) const { return pictures_.at(static_cast<size_t>(3 + index)); }
   int LungFill() const { return lungFill_; }
 
   // Controls under their design names.
@@ -47,27 +43,17 @@ class Form1 : public DisplayWindow {
   QPushButton* Command4 = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
   QTimer* Timer1 = nullptr;
-  QAction* mnuCopy = nullptr;
-  QAction* mnuCopy2 = nullptr;
-  QAction* mnuBlog = nullptr;
-  QAction* mnuSettei = nullptr;
-  QAction* mnuVer = nullptr;
-  QAction* mnuMini = nullptr;
-  QAction* mnuHelp = nullptr;
-  QAction* mnuExit = nullptr;
 
  protected:
+  void SwitchWindow() override { SwitchToMini(); }
   void OnUnload() override;
   void paintEvent(QPaintEvent* e) override;
 
  private:
   void BuildControls();
-  void BuildMenu();
-  void OpenSettings();
-  void ApplyLabelColours();
 
-  std::array<ClickLabel*, 3> image1_{};
-  std::array<ClickLabel*, 3> image3_{};
+  // Image1(10), Image1(11), Image1(12), Image3(0), Image3(1), Image3(2).
+  std::array<ClickLabel*, 6> pictures_{};
   int lungFill_ = 0xC0C0FF;
 };
 

@@ -1,12 +1,7 @@
 #pragma once
 
-#include <QAction>
-#include <QMenu>
-#include <memory>
-
 #include "windows/click_label.h"
 #include "windows/display_window.h"
-#include "windows/platform.h"
 
 namespace kemurina {
 
@@ -25,21 +20,9 @@ class Form7 : public DisplayWindow {
 
   ClickLabel* Label1 = nullptr;
   ClickLabel* Image2 = nullptr;
-  QAction* mnuCopy = nullptr;
-  QAction* mnuCopy2 = nullptr;
-  QAction* mnuBlog = nullptr;
-  QAction* mnuHelp = nullptr;
-  QAction* mnuSettei = nullptr;
-  QAction* mnuVer = nullptr;
-  QAction* mnuSt = nullptr;
-  QAction* mnuExit = nullptr;
 
  protected:
-  void OnUnload() override;
-
- private:
-  void OpenSettings();
-  void StorePosition();
+  void SwitchWindow() override { SwitchToMain(); }
 };
 
 }  // namespace kemurina

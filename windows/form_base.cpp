@@ -16,17 +16,51 @@ FormBase::~FormBase() {
   if (!unloading_) module_.FormUnloaded(this);
 }
 
-void FormBase::SetUpFixedWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
-                                MinimiseButton minimise) {
+void FormBase::SetUpWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
+                           Frame frame) {
   setWindowTitle(caption);
   Qt::WindowFlags flags =
       Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-  if (minimise == MinimiseButton::Yes) flags |= Qt::WindowMinimizeButtonHint;
+  if (frame != Frame::Fixed) flags |= Qt::WindowMinimizeButtonHint;
+  if (frame == Frame::SizableMinMax)
+    flags |= Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint;
   setWindowFlags(flags);
   setWindowIcon(module_.AppIcon());
   setFont(DesignFont(9));
   const Twips tw(module_.platform().Screen());
-  setFixedSize(tw.X(clientWidthTwips), tw.Y(clientHeightTwips));
+  const QSize size(tw.X(clientWidthTwips), tw.Y(clientHeightTwips));
+  if (frame == Frame::Fixed || frame == Frame::FixedMinimise) {
+    setFixedSize(size);
+  } else {
+    resize(size);
+  }
+}
+
+void FormBase::MoveToTwips(int left, int top) {
+  move(Twips(module_.platform().Screen()).Point(left, top));
+}
+
+void FormBase::StoreCorner(int& left, int& top) const {
+  if (!module_.platform().PositionsReliable()) return;
+  const Twips tw(module_.platform().Screen());
+  left = tw.ToTwipsX(pos().x());
+  top = tw.ToTwipsY(pos().y());
+}
+
+bool FormBase::ClaimSingleInstance() {
+  Platform& platform = module_.platform();
+  if (platform.AcquireSingleInstance()) return true;
+  platform.ShowMessage(nullptr, QStringLiteral("プログラムは既に起動されています。"));
+  module_.EndProcess();
+  return false;
+}
+
+void FormBase::ApplyTextColours(QWidget* label) const {
+  const Settings& s = module_.settings();
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::Window, FromBgr(s.TextBackColor));
+  pal.setColor(QPalette::WindowText, FromBgr(s.TextForeColor));
+  label->setPalette(pal);
 }
 
 void FormBase::Unload() {

@@ -1,61 +1,56 @@
 #include "windows/module.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QTimer>
+#include <utility>
 
 #include "engine/messages.h"
 #include "engine/refresh.h"
+#include "engine/summary.h"
 #include "startup/settings_file.h"
 #include "windows/form1.h"
 #include "windows/form7.h"
 
 namespace kemurina {
 
-Module::Module(Platform& platform, std::filesystem::path basePath)
-    : platform_(platform), basePath_(std::move(basePath)), paths_(DataPaths::For(basePath_)) {}
+Module::Module(Platform& platform, const std::filesystem::path& basePath)
+    : platform_(platform), paths_(DataPaths::For(basePath)) {}
 
 Module::~Module() {
   // Windows still open (tests, or the end of the event loop) go without their
   // close handlers: the program is ending, not the user closing a window.
-  std::set<FormBase*> left = live_;
-  live_.clear();
+  const std::vector<FormBase*> left = std::exchange(live_, {});
   for (FormBase* form : left) delete form;
 }
 
-FormBase* Module::Live(const QPointer<FormBase>& p) const {
-  FormBase* form = p.data();
-  return form && !form->IsUnloading() ? form : nullptr;
-}
-
-Form1* Module::form1() const { return static_cast<Form1*>(Live(form1_)); }
-Form7* Module::form7() const { return static_cast<Form7*>(Live(form7_)); }
-
 void Module::Open(FirstWindow first) {
-  switch (first) {
-    case FirstWindow::Setup:
-      OpenFirstStart();
-      break;
-    case FirstWindow::MainShown:
-      if (Form1* main = LoadForm1()) {
-        main->show();
-        LoadForm7();
-      }
-      break;
-    case FirstWindow::MiniShown:
-      if (LoadForm1()) {
-        if (Form7* mini = LoadForm7()) mini->show();
-      }
-      break;
+  if (first == FirstWindow::Setup) {
+    OpenDialog(Dialog::FirstStart);
+  } else {
+    ShowDisplayWindows();
   }
 }
 
-Form1* Module::LoadForm1() { return LoadInto<Form1>(form1_); }
+void Module::ShowDisplayWindows() {
+  // Asked before the main window's load reads the files again.
+  const bool miniInUse = settings_.WindowMode == window_mode::kMiniInUse;
+  Form1* main = Load<Form1>();
+  Form7* mini = main ? Load<Form7>() : nullptr;
+  if (!mini) return;
+  RefreshAll();
+  miniInUse ? mini->show() : main->show();
+}
 
-Form7* Module::LoadForm7() { return LoadInto<Form7>(form7_); }
+void Module::ProvideDialog(Dialog dialog, std::function<void()> open) {
+  dialogs_.at(static_cast<std::size_t>(dialog)) = std::move(open);
+}
+
+void Module::OpenDialog(Dialog dialog) {
+  if (const auto& open = dialogs_.at(static_cast<std::size_t>(dialog))) open();
+}
 
 void Module::RefreshAll() {
-  Form1* main = LoadForm1();
+  Form1* main = Find<Form1>();
   if (!main) return;
   const RefreshResult r =
       ComputeRefresh(settings_, platform_.Now(), DrawLuck(platform_.ClockSeed()), DayFormToggle);
@@ -63,7 +58,7 @@ void Module::RefreshAll() {
   summarySentence_ = r.SummarySentence;
   main->ShowRefresh(r);
   summaryText_ = r.SummaryText;
-  if (Form7* mini = LoadForm7()) mini->SetSummaryText(summaryText_);
+  if (Form7* mini = Find<Form7>()) mini->SetSummaryText(summaryText_);
   DayFormToggle = 0;
 }
 
@@ -93,12 +88,12 @@ SummaryInputs Inputs(const Settings& s, const ProgressSnapshot& snap, int dayFor
 }  // namespace
 
 std::string Module::ComposeFull() const {
-  const Captions c = ReadCaptions(form1());
+  const Captions c = ReadCaptions(Find<Form1>());
   return ComposeFullSummary(Inputs(settings_, snapshot_, DayFormToggle, c, summarySentence_));
 }
 
 std::string Module::ComposeShort() const {
-  const Captions c = ReadCaptions(form1());
+  const Captions c = ReadCaptions(Find<Form1>());
   return ComposeShortSummary(Inputs(settings_, snapshot_, DayFormToggle, c, summarySentence_));
 }
 
@@ -133,9 +128,7 @@ bool Module::SaveOptionFile() { return SaveOptions(paths_.Options, settings_); }
 void Module::ReloadFiles() {
   // A file that cannot be read keeps what start-up already put in memory.
   if (ReloadInitial(paths_.Initial, platform_.Now(), settings_) == InitialReload::StandIn) {
-    platform_.ShowMessage(
-        nullptr, QString::fromUtf8(kUnreadableInitialMessage.data(),
-                                   static_cast<qsizetype>(kUnreadableInitialMessage.size())));
+    platform_.ShowMessage(nullptr, QString::fromUtf8(kUnreadableInitialMessage));
   }
   LoadOptions(paths_.Options, settings_);
 }
@@ -152,18 +145,10 @@ QIcon Module::AppIcon() const {
   return appIcon_;
 }
 
-bool Module::PositionsReliable() const {
-  return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
-}
-
-void Module::FormCreated(FormBase* form) { live_.insert(form); }
+void Module::FormCreated(FormBase* form) { live_.push_back(form); }
 
 void Module::FormUnloaded(FormBase* form) {
-  live_.erase(form);
-  for (QPointer<FormBase>* p :
-       {&form1_, &form2_, &form3_, &form4_, &form5_, &form6_, &form7_, &form8_}) {
-    if (p->data() == form) p->clear();
-  }
+  std::erase(live_, form);
   if (!live_.empty()) return;
   // Checked once the current handler has finished: a handler that unloads
   // one window and opens another leaves the program running.

@@ -2,14 +2,14 @@
 
 #include <QIcon>
 #include <QObject>
-#include <QPointer>
+#include <array>
 #include <concepts>
 #include <filesystem>
-#include <set>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/progress.h"
-#include "engine/summary.h"
 #include "startup/settings.h"
 #include "startup/startup.h"
 #include "windows/form_base.h"
@@ -19,21 +19,16 @@ class QWidget;
 
 namespace kemurina {
 
-class Form1;
-class Form2;
-class Form3;
-class Form4;
-class Form5;
-class Form6;
-class Form7;
-class Form8;
+// The windows the display windows open without knowing them: the dialogs
+// hand the module an opener for each at start-up.
+enum class Dialog { FirstStart, Settings, Help };
 
 // The program's shared module: the settings record, the values a refresh
-// leaves for the copy commands, and one object per window, created on first
+// leaves for the copy commands, and the live windows, each created on first
 // use and reused until it is unloaded. The process ends when no window is left.
 class Module {
  public:
-  Module(Platform& platform, std::filesystem::path basePath);
+  Module(Platform& platform, const std::filesystem::path& basePath);
   ~Module();
   Module(const Module&) = delete;
   Module& operator=(const Module&) = delete;
@@ -41,18 +36,47 @@ class Module {
   Platform& platform() const { return platform_; }
   Settings& settings() { return settings_; }
   const DataPaths& Paths() const { return paths_; }
-  const std::filesystem::path& BasePath() const { return basePath_; }
 
   // Opens what start-up chose.
   void Open(FirstWindow first);
+  // The one way the main and the mini window come up, at start-up, after the
+  // settings dialog and at the end of the first start: the main window first
+  // (its timer drives both), then the mini window, one refresh, and the one
+  // WindowMode asks for shown.
+  void ShowDisplayWindows();
 
-  // --- the main and mini windows ---------------------------------------
-  Form1* form1() const;
-  Form7* form7() const;
-  // Creates the window (running its load handler) when it does not exist;
-  // nullptr when its load ended the program (a second copy).
-  Form1* LoadForm1();
-  Form7* LoadForm7();
+  void ProvideDialog(Dialog dialog, std::function<void()> open);
+  void OpenDialog(Dialog dialog);
+
+  // The live window of type F, or nullptr (also while it is being unloaded).
+  template <typename F>
+  F* Find() const {
+    for (FormBase* form : live_) {
+      if (auto* found = qobject_cast<F*>(form); found && !form->IsUnloading()) return found;
+    }
+    return nullptr;
+  }
+
+  // The window of type F, created with its load handler run when it does not
+  // exist. A load handler that answers false has ended the program (a second
+  // copy); that window is dropped and nullptr returned.
+  template <typename F>
+  F* Load() {
+    if (ended_) return nullptr;
+    if (F* existing = Find<F>()) return existing;
+    auto* created = new F(*this);
+    if constexpr (requires {
+                    { created->Load() } -> std::same_as<bool>;
+                  }) {
+      if (!created->Load()) {
+        delete created;
+        return nullptr;
+      }
+    } else if constexpr (requires { created->Load(); }) {
+      created->Load();
+    }
+    return Find<F>();
+  }
 
   // --- the refresh and what it leaves behind -----------------------------
   void RefreshAll();
@@ -68,24 +92,6 @@ class Module {
   void CopyShortSummary();
   void OpenBbsPage(QWidget* owner);
   void ShowVersionBox(QWidget* owner);
-  void OpenSettingsDialog();
-  void OpenHelpWindow();
-
-  // --- dialogs ------------------------------------------------------------
-  // The first-start flow: the setup dialog, then welcome (and season).
-  void OpenFirstStart();
-  Form2* form2() const;
-  Form3* form3() const;
-  Form4* form4() const;
-  Form5* form5() const;
-  Form6* form6() const;
-  Form8* form8() const;
-  Form2* LoadForm2();
-  Form3* LoadForm3();
-  Form4* LoadForm4();
-  Form5* LoadForm5();
-  Form6* LoadForm6();
-  Form8* LoadForm8();
 
   // The settings files; false when the file could not be written.
   bool SaveInitialFile();
@@ -101,39 +107,10 @@ class Module {
   bool AnyWindowLoaded() const { return !live_.empty(); }
   // True once a load handler refused to run (a second copy).
   bool Ended() const { return ended_; }
-  // False where the window system does not tell programs where their windows
-  // are (Wayland): stored positions are then kept as they were.
-  bool PositionsReliable() const;
   void EndProcess();
 
  private:
-  // The window behind a pointer, or nullptr once it is being unloaded.
-  FormBase* Live(const QPointer<FormBase>& p) const;
-
-  // The window kept in `slot`, created on first use with its load handler
-  // run. A load handler that answers false has ended the program (a second
-  // copy); that window is dropped and nullptr returned.
-  template <typename F>
-  F* LoadInto(QPointer<FormBase>& slot) {
-    if (ended_) return nullptr;
-    if (FormBase* existing = Live(slot)) return static_cast<F*>(existing);
-    auto* created = new F(*this);
-    slot = created;
-    if constexpr (requires {
-                    { created->Load() } -> std::same_as<bool>;
-                  }) {
-      if (!created->Load()) {
-        delete created;
-        return nullptr;
-      }
-    } else if constexpr (requires { created->Load(); }) {
-      created->Load();
-    }
-    return static_cast<F*>(Live(slot));
-  }
-
   Platform& platform_;
-  std::filesystem::path basePath_;
   DataPaths paths_;
   Settings settings_;
 
@@ -141,15 +118,8 @@ class Module {
   std::string summarySentence_;
   std::string summaryText_;
 
-  QPointer<FormBase> form1_;
-  QPointer<FormBase> form2_;
-  QPointer<FormBase> form3_;
-  QPointer<FormBase> form4_;
-  QPointer<FormBase> form5_;
-  QPointer<FormBase> form6_;
-  QPointer<FormBase> form7_;
-  QPointer<FormBase> form8_;
-  std::set<FormBase*> live_;
+  std::vector<FormBase*> live_;
+  std::array<std::function<void()>, 3> dialogs_;
   bool ended_ = false;
   // Owns the deferred end-of-program check, so it dies with the module.
   QObject quitContext_;

@@ -57,6 +57,9 @@ class Platform {
   virtual void EndProcess() = 0;
 
   virtual ScreenMetrics Screen() const = 0;
+  // False where the window system does not tell programs where their windows
+  // are (Wayland): stored positions are then kept as they were.
+  virtual bool PositionsReliable() const = 0;
   virtual LocalTime Now() const = 0;
   // The time of day, to reseed the random draw of each refresh.
   virtual std::uint64_t ClockSeed() const = 0;

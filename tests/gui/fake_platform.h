@@ -34,6 +34,7 @@ class FakePlatform : public Platform {
   bool AcquireSingleInstance() override { return !anotherCopyRuns; }
   void EndProcess() override { ++endRequests; }
   ScreenMetrics Screen() const override { return screen; }
+  bool PositionsReliable() const override { return positionsReliable; }
   LocalTime Now() const override { return now; }
   std::uint64_t ClockSeed() const override { return seed; }
   bool TrayAvailable() const override { return trayAvailable; }
@@ -45,7 +46,8 @@ class FakePlatform : public Platform {
   }
 
   QStringList messages, openedUrls;
-  bool openUrlSucceeds = true, anotherCopyRuns = false, trayAvailable = true;
+  bool openUrlSucceeds = true, anotherCopyRuns = false, trayAvailable = true,
+       positionsReliable = true;  // false: a window system that keeps places to itself
   QString clipboard;
   int endRequests = 0;
   QList<std::optional<int>> colorAnswers;

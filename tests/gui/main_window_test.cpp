@@ -153,7 +153,7 @@ TEST_F(MainWindow, MiniSwitchIsRememberedAndClosingSavesBothCorners) {
   Main().move(200, 100);
   Main().showMinimized();
   Main().mnuExit->trigger();
-  EXPECT_FALSE(module->form1() || module->form7() || module->AnyWindowLoaded());
+  EXPECT_FALSE(module->Find<Form1>() || module->Find<Form7>() || module->AnyWindowLoaded());
   EXPECT_EQ(saved(), std::vector({0, 3000, 1500, 4500, 750}));
   for (testing::FakeTray* tray : platform.trays) EXPECT_FALSE(tray->IsShown());
 }
@@ -213,9 +213,10 @@ TEST_F(MainWindow, DamagedInitialFileShowsDayZeroAndIsToldOnce) {
   EXPECT_EQ(Caption(0) + '|' + Caption(3), "０年０ヶ月０日０時間０分|２等兵");
   // The settings dialog starts from the stand-in moment; coming back does not tell again.
   Main().Command1->click();
-  EXPECT_EQ(QStringList({module->form2()->Text1[0]->text(), module->form2()->Text1[1]->text()}),
+  EXPECT_EQ(QStringList(
+                {module->Find<Form2>()->Text1[0]->text(), module->Find<Form2>()->Text1[1]->text()}),
             QStringList({"2024", "5"}));
-  module->form2()->Command2->click();
+  module->Find<Form2>()->Command2->click();
   EXPECT_EQ(platform.messages.size(), 1);
   EXPECT_EQ(Caption(0), "０年０ヶ月０日０時間０分");
   Main().mnuExit->trigger();

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "dialogs/provide_dialogs.h"
 #include "startup/startup.h"
 #include "windows/fonts.h"
 #include "windows/module.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
 
   kemurina::QtPlatform platform;
   kemurina::Module module(platform, base);
+  kemurina::ProvideDialogs(module);
   const kemurina::FirstWindow first = kemurina::RunStartup(base, platform.Now(), module.settings());
   module.Open(first);
   if (!module.AnyWindowLoaded()) return 0;
