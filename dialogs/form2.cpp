@@ -1,6 +1,5 @@
 #include "dialogs/form2.h"
 
-#include <QPainter>
 #include <algorithm>
 
 #include "dialogs/enter_key_preview.h"
@@ -19,17 +18,8 @@ constexpr const char* kDateBoxNames[5] = {"ケムリナ日（年）", "ケムリ
                                           "ケムリナ日（日）", "ケムリナ日（時）",
                                           "ケムリナ日（分）"};
 
-struct Box {
-  int Left, Top, Width, Height;  // a width of 0 sizes the label to its text
-};
-
-struct LabelDesign {
-  int Index;
-  Box Where;
-  const char* Text;
-};
-
-// Label1(n): the captions of the dialog, in the design's twips.
+// Label1(n): the captions of the dialog, in the design's twips; a width of 0
+// sizes a label to its text.
 constexpr LabelDesign kLabels[] = {
     {11, {120, 45, 3015, 0}, "あなたのブログや掲示板のアドレス"},
     {13, {80, 300, 615, 255}, "http://"},
@@ -62,9 +52,6 @@ constexpr Box kSizeOptions[3] = {
 constexpr Box kCopyPlusOptions[3] = {
     {480, 170, 555, 255}, {1080, 170, 555, 255}, {1680, 170, 1545, 255}};
 
-constexpr Box kShape1 = {120, 1680, 5415, 1245};
-constexpr Box kShape2 = {120, 630, 5415, 420};
-
 // Narrows a label's font until its text fits in maxWidth pixels.
 void FitToWidth(QLabel* label, int maxWidth) {
   const int natural = label->fontMetrics().horizontalAdvance(label->text());
@@ -88,6 +75,7 @@ int Checked(const std::array<QRadioButton*, 3>& options) {
 
 Form2::Form2(Module& module) : FormBase(module) {
   SetUpWindow(QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - hakkaro"), 5625, 3330);
+  frames_ = {{120, 1680, 5415, 1245}, {120, 630, 5415, 420}};  // Shape1, Shape2
   BuildControls();
 
   // The dialog sees key presses before its controls: Enter saves from any
@@ -104,7 +92,7 @@ void Form2::BuildControls() {
     auto* l = new QLabel(QString::fromUtf8(text), parent);
     l->setFont(DesignFont(9));
     if (b.Width > 0 && b.Height > 0) {
-      tw.Place(l, b.Left, b.Top, b.Width, b.Height);
+      tw.Place(l, b);
     } else {
       l->adjustSize();
       l->move(tw.Point(b.Left, b.Top));
@@ -117,7 +105,7 @@ void Form2::BuildControls() {
     t->setFont(DesignFont(9));
     t->setMaxLength(maxLength);
     t->setAccessibleName(QString::fromUtf8(name));
-    tw.Place(t, b.Left, b.Top, b.Width, b.Height);
+    tw.Place(t, b);
     return t;
   };
   auto button = [&](const char* text, const Box& b) {
@@ -125,7 +113,7 @@ void Form2::BuildControls() {
     c->setFont(DesignFont(9));
     // Enter belongs to the dialog (it saves), never to a focused button.
     c->setAutoDefault(false);
-    tw.Place(c, b.Left, b.Top, b.Width, b.Height);
+    tw.Place(c, b);
     return c;
   };
 
@@ -168,8 +156,7 @@ void Form2::BuildControls() {
   for (std::size_t i = 0; i < Option2.size(); ++i) {
     auto* o = new QRadioButton(QString::fromUtf8(kCopyPlusCaptions[i]), Frame1);
     o->setFont(DesignFont(9));
-    const Box& b = kCopyPlusOptions[i];
-    tw.Place(o, b.Left, b.Top, b.Width, b.Height);
+    tw.Place(o, kCopyPlusOptions[i]);
     connect(o, &QRadioButton::clicked, this, &Form2::UpdateYearsBox);
     Option2[i] = o;
   }
@@ -191,8 +178,7 @@ void Form2::BuildControls() {
   for (std::size_t i = 0; i < Option1.size(); ++i) {
     auto* o = new QRadioButton(QString::fromUtf8(kSizeChoices[i].Caption), this);
     o->setFont(DesignFont(9));
-    const Box& b = kSizeOptions[i];
-    tw.Place(o, b.Left, b.Top, b.Width, b.Height);
+    tw.Place(o, kSizeOptions[i]);
     Option1[i] = o;
   }
 
@@ -302,15 +288,5 @@ void Form2::ChooseBackColour() {
 }
 
 void Form2::UpdateYearsBox() { Text7->setEnabled(Option2[2]->isChecked()); }
-
-void Form2::paintEvent(QPaintEvent*) {
-  const Twips tw(module_.platform().Screen());
-  QPainter p(this);
-  p.setPen(QPen(palette().color(QPalette::WindowText), 1));
-  p.setBrush(Qt::NoBrush);
-  for (const Box& b : {kShape1, kShape2}) {
-    p.drawRect(tw.Rect(b.Left, b.Top, b.Width, b.Height).adjusted(0, 0, -1, -1));
-  }
-}
 
 }  // namespace kemurina

@@ -26,8 +26,7 @@ class Form3 : public FormBase {
   void RunSetupCheck();
 
   std::array<QLabel*, 4> Label2{};
-  QLabel* Label1 = nullptr;
-  QLabel* Label3 = nullptr;
+  QLabel *Label1 = nullptr, *Label3 = nullptr;
   std::array<QLineEdit*, 2> Text1{};
   std::array<QRadioButton*, 3> Option1{};
   QPushButton* Command1 = nullptr;

@@ -29,8 +29,7 @@ class Form6 : public FormBase {
   int Frame() const { return frame_; }
   void ShowNextFrame();
 
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
+  QLabel *Label1 = nullptr, *Label2 = nullptr;
   std::array<QLabel*, 2> Label3{};
   std::array<QLabel*, 3> Image1{};
   QPushButton* Command1 = nullptr;

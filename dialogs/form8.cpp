@@ -1,7 +1,5 @@
 #include "dialogs/form8.h"
 
-#include <QPainter>
-
 #include "dialogs/logic/help_text.h"
 #include "startup/settings.h"
 #include "windows/fonts.h"
@@ -10,13 +8,10 @@
 
 namespace kemurina {
 
-namespace {
-constexpr QRect kShape1Twips(120, 120, 5415, 3135);  // left, top, width, height
-}  // namespace
-
 Form8::Form8(Module& module) : FormBase(module) {
   // The half-width ﾉ and the full-width ～ are part of the caption.
   SetUpWindow(QStringLiteral(" ヾ(〃^∇^)ﾉ つぎはのんびりケムリナ旅行～"), 5595, 3300);
+  frames_ = {{120, 120, 5415, 3135}};  // Shape1, behind the text and the button
   const Twips tw(module_.platform().Screen());
 
   Text1 = new QPlainTextEdit(this);
@@ -50,16 +45,6 @@ void Form8::OpenCompanionPage() {
 void Form8::OnUnload() {
   // The notice only ever stands in for the settings dialog.
   module_.OpenDialog(Dialog::Settings);
-}
-
-void Form8::paintEvent(QPaintEvent*) {
-  const Twips tw(module_.platform().Screen());
-  QPainter p(this);
-  p.setPen(QPen(palette().color(QPalette::WindowText), 1));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(
-      tw.Rect(kShape1Twips.x(), kShape1Twips.y(), kShape1Twips.width(), kShape1Twips.height())
-          .adjusted(0, 0, -1, -1));
 }
 
 }  // namespace kemurina

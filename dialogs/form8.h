@@ -23,7 +23,6 @@ class Form8 : public FormBase {
 
  protected:
   void OnUnload() override;
-  void paintEvent(QPaintEvent* e) override;
 
  private:
   void OpenCompanionPage();

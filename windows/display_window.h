@@ -40,15 +40,9 @@ class DisplayWindow : public FormBase {
   // The hidden menu, also for a notification icon to offer.
   QMenu* mnuPopup = nullptr;
   // Its items under their design names; the one a window lacks stays null.
-  QAction* mnuCopy = nullptr;
-  QAction* mnuCopy2 = nullptr;
-  QAction* mnuBlog = nullptr;
-  QAction* mnuSettei = nullptr;
-  QAction* mnuVer = nullptr;
-  QAction* mnuMini = nullptr;
-  QAction* mnuSt = nullptr;
-  QAction* mnuHelp = nullptr;
-  QAction* mnuExit = nullptr;
+  QAction *mnuCopy = nullptr, *mnuCopy2 = nullptr, *mnuBlog = nullptr, *mnuSettei = nullptr,
+          *mnuVer = nullptr, *mnuMini = nullptr, *mnuSt = nullptr, *mnuHelp = nullptr,
+          *mnuExit = nullptr;
 
  protected:
   // The menu with this window's items in this window's order.

@@ -12,22 +12,9 @@ namespace kemurina {
 
 namespace {
 
-constexpr int kClientWidth = 5625;
-constexpr int kClientHeight = 3330;
-constexpr int kBackground = 0xC0C0C0;
 constexpr int kMovedDownTop = 2850;
 
-struct Box {
-  int Left, Top, Width, Height;
-};
-
-struct CaptionDesign {
-  int Index;
-  Box Where;
-  const char* Text;
-};
-
-constexpr CaptionDesign kCaptions[] = {
+constexpr LabelDesign kCaptions[] = {
     {0, {120, 60, 1335, 135}, "ケムリナからの日数"},
     {4, {120, 610, 975, 135}, "延びた寿命"},
     {2, {120, 1155, 1335, 135}, "節約できた金額"},
@@ -66,11 +53,10 @@ constexpr Box kLungMiddle = {4560, 1100, 375, 210};
 
 Form1::Form1(Module& module)
     : DisplayWindow(module, {&Settings::MainLeft, &Settings::MainTop, 5000, 3000}) {
-  SetUpWindow(QStringLiteral(" ケムリナ式 - hakkaro"), kClientWidth, kClientHeight,
-              Frame::FixedMinimise);
+  SetUpWindow(QStringLiteral(" ケムリナ式 - hakkaro"), 5625, 3330, Frame::FixedMinimise);
   setAutoFillBackground(true);
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, FromBgr(kBackground));
+  pal.setColor(QPalette::Window, FromBgr(0xC0C0C0));
   setPalette(pal);
   BuildControls();
   BuildMenu(QStringLiteral("popup"), {Command::Copy, Command::Copy2, Command::Blog, Command::Settei,
@@ -82,14 +68,14 @@ Form1::~Form1() = default;
 void Form1::BuildControls() {
   const Twips tw(module_.platform().Screen());
 
-  for (const CaptionDesign& c : kCaptions) {
+  for (const LabelDesign& c : kCaptions) {
     auto* label = new ClickLabel(this);
     label->setText(QString::fromUtf8(c.Text));
     label->setFont(DesignFont(8.25));
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(pal);
-    tw.Place(label, c.Where.Left, c.Where.Top, c.Where.Width, c.Where.Height);
+    tw.Place(label, c.Where);
     // The substitute font runs a little wider than the design's; a caption is
     // never cut off, it may reach a few pixels further right instead.
     const QSize hint = label->sizeHint();
@@ -105,8 +91,7 @@ void Form1::BuildControls() {
     label->setFont(DesignFont(9));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setAccessibleName(QString::fromUtf8(kValueNames[i]));
-    const Box& b = kValueLabels[i];
-    tw.Place(label, b.Left, b.Top, b.Width, b.Height);
+    tw.Place(label, kValueLabels[i]);
     Label2[static_cast<size_t>(i)] = label;
   }
   connect(Label2[0], &ClickLabel::clicked, this, &Form1::ToggleDayForm);
@@ -133,7 +118,7 @@ void Form1::BuildControls() {
     auto* pushButton = new QPushButton(QString::fromUtf8(text), this);
     pushButton->setFont(DesignFont(9));
     pushButton->setAutoDefault(false);
-    tw.Place(pushButton, b.Left, b.Top, b.Width, b.Height);
+    tw.Place(pushButton, b);
     connect(pushButton, &QPushButton::clicked, this, [this, command] { Run(command); });
     return pushButton;
   };
@@ -151,7 +136,6 @@ void Form1::BuildControls() {
   ProgressBar1->setTextVisible(false);
   ProgressBar1->setAccessibleName(QStringLiteral("次のアヒルまで"));
   tw.Place(ProgressBar1, 1800, 3120, 2055, 120);
-
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(30000);
@@ -218,8 +202,8 @@ void Form1::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setPen(Qt::NoPen);
   p.setBrush(FromBgr(lungFill_));
-  for (const Box& b : kLungs) p.drawEllipse(tw.Rect(b.Left, b.Top, b.Width, b.Height));
-  p.drawRect(tw.Rect(kLungMiddle.Left, kLungMiddle.Top, kLungMiddle.Width, kLungMiddle.Height));
+  for (const Box& b : kLungs) p.drawEllipse(tw.Rect(b));
+  p.drawRect(tw.Rect(kLungMiddle));
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(QPen(Qt::white, 1));
   for (const Line& l : kLines) p.drawLine(tw.Point(l.X1, l.Y1), tw.Point(l.X2, l.Y2));

@@ -37,10 +37,7 @@ class Form1 : public DisplayWindow {
   std::map<int, QLabel*> Label1;
   std::array<ClickLabel*, 6> Label2{};
   ClickLabel* Image2 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
-  QPushButton* Command3 = nullptr;
-  QPushButton* Command4 = nullptr;
+  QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
   QTimer* Timer1 = nullptr;
 

@@ -1,10 +1,10 @@
 #include "windows/form_base.h"
 
 #include <QCloseEvent>
+#include <QPainter>
 
 #include "windows/fonts.h"
 #include "windows/module.h"
-#include "windows/twips.h"
 
 namespace kemurina {
 
@@ -70,6 +70,15 @@ void FormBase::Unload() {
   hide();
   module_.FormUnloaded(this);
   deleteLater();
+}
+
+void FormBase::paintEvent(QPaintEvent*) {
+  if (frames_.empty()) return;
+  const Twips tw(module_.platform().Screen());
+  QPainter p(this);
+  p.setPen(QPen(palette().color(QPalette::WindowText), 1));
+  p.setBrush(Qt::NoBrush);
+  for (const Box& b : frames_) p.drawRect(tw.Rect(b).adjusted(0, 0, -1, -1));
 }
 
 void FormBase::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
+
+#include "windows/twips.h"
 
 namespace kemurina {
 
@@ -41,8 +44,11 @@ class FormBase : public QWidget {
   void ApplyTextColours(QWidget* label) const;
 
   void closeEvent(QCloseEvent* event) override;
+  // Draws the design's plain frames (Shape controls), in the text colour.
+  void paintEvent(QPaintEvent* e) override;
 
   Module& module_;
+  std::vector<Box> frames_;
 
  private:
   bool unloading_ = false;

@@ -15,10 +15,8 @@ namespace kemurina {
 
 // The primary screen in twips, and how many twips make one pixel (15 at 96 DPI).
 struct ScreenMetrics {
-  int WidthTwips = 0;
-  int HeightTwips = 0;
-  double TwipsPerPixelX = 15.0;
-  double TwipsPerPixelY = 15.0;
+  int WidthTwips = 0, HeightTwips = 0;
+  double TwipsPerPixelX = 15.0, TwipsPerPixelY = 15.0;
 };
 
 // One notification-area icon owned by a window.

@@ -158,6 +158,27 @@ TEST_F(MainWindow, MiniSwitchIsRememberedAndClosingSavesBothCorners) {
   for (testing::FakeTray* tray : platform.trays) EXPECT_FALSE(tray->IsShown());
 }
 
+// Where the window system keeps window places to itself (Wayland), a stored corner is never
+// replaced by a made-up one: not by either window's close, nor by the settings dialog's save.
+TEST_F(MainWindow, UnknownWindowPlacesKeepTheStoredCorners) {
+  platform.positionsReliable = false;
+  StartOnDay1([](Settings& s) { s.MiniLeft = 900, s.MiniTop = 600; });
+  Main().move(200, 100);
+  Main().SwitchToMini();
+  Mini().move(300, 50);
+  Mini().mnuSettei->trigger();
+  const Settings closed = OnDisk();
+  EXPECT_EQ(std::vector({closed.MainLeft, closed.MainTop, closed.MiniLeft, closed.MiniTop}),
+            std::vector({1500, 1200, 900, 600}));
+  module->Find<Form2>()->move(400, 300);
+  module->Find<Form2>()->Command1->click();
+  EXPECT_EQ(Mini().pos(), QPoint(60, 40));  // stored corners are still placed as before
+  Mini().mnuExit->trigger();
+  const Settings s = OnDisk();
+  EXPECT_EQ(std::vector({s.WindowMode, s.MainLeft, s.MainTop, s.MiniLeft, s.MiniTop}),
+            std::vector({1, 1500, 1200, 900, 600}));
+}
+
 TEST_F(MainWindow, HideToTrayAndRestoreWithAClick) {
   StartOnDay1();
   // A double click on a value label, a caption or the bar leaves the window alone.
