@@ -27,7 +27,7 @@ class Form2 : public FormBase {
 
   // The load handler: fills the controls from the settings and places the
   // dialog where the main window was.
-  void Load();
+  void Load() override;
 
   // Command1 or the Enter key anywhere in the dialog.
   void Save();

@@ -63,8 +63,6 @@ Form3::Form3(Module& module) : FormBase(module) {
 
 Form3::~Form3() = default;
 
-bool Form3::Load() { return ClaimSingleInstance(); }
-
 int Form3::ChosenSize() const {
   for (size_t i = 0; i < Option1.size(); ++i) {
     if (Option1[i]->isChecked()) return static_cast<int>(i);

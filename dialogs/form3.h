@@ -19,8 +19,8 @@ class Form3 : public FormBase {
   explicit Form3(Module& module);
   ~Form3() override;
 
-  // The load handler: false when another copy runs and the program ended.
-  bool Load();
+  // Ends the program when another copy runs.
+  void Load() override { ClaimSingleInstance(); }
 
   // "設定する", or Enter anywhere in the window.
   void RunSetupCheck();

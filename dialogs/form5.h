@@ -15,7 +15,7 @@ class Form5 : public FormBase {
   ~Form5() override;
 
   // Centres the window on the screen and fits the text to it.
-  void Load();
+  void Load() override;
 
   QPlainTextEdit* Text1 = nullptr;
 

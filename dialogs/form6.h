@@ -19,7 +19,7 @@ class Form6 : public FormBase {
   ~Form6() override;
 
   // The load handler: the texts, places and pictures for the quit day.
-  void Load();
+  void Load() override;
 
   // "ケムリナを開始する(CR)", or Enter in the window.
   void StartQuitting();

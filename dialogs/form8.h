@@ -16,7 +16,7 @@ class Form8 : public FormBase {
   ~Form8() override;
 
   // Places the notice where the settings dialog stood.
-  void Load();
+  void Load() override;
 
   QPlainTextEdit* Text1 = nullptr;
   QPushButton* Command2 = nullptr;

@@ -9,26 +9,28 @@
 
 namespace kemurina {
 
-namespace {
-
-// Every command once, under its caption, with the member that names its item.
-struct MenuItem {
+struct DisplayWindow::MenuItem {
   const char* Caption;
   QAction* DisplayWindow::*Item;
-};
-constexpr MenuItem kMenuItems[] = {
-    {"コピーする", &DisplayWindow::mnuCopy},
-    {"ツイッター用にコピー", &DisplayWindow::mnuCopy2},
-    {"ブログや掲示板を開く", &DisplayWindow::mnuBlog},
-    {"設定変更をする", &DisplayWindow::mnuSettei},
-    {"バージョン情報", &DisplayWindow::mnuVer},
-    {"ミニサイズで運転する", &DisplayWindow::mnuMini},
-    {"標準サイズで運転する", &DisplayWindow::mnuSt},
-    {"ヘルプを読む", &DisplayWindow::mnuHelp},
-    {"アプリケーションの終了", &DisplayWindow::mnuExit},
+  void (*Run)(DisplayWindow& w);
 };
 
-}  // namespace
+// In the order of Command.
+const DisplayWindow::MenuItem DisplayWindow::kMenuItems[] = {
+    {"コピーする", &DisplayWindow::mnuCopy, [](DisplayWindow& w) { w.module_.CopyFullSummary(); }},
+    {"ツイッター用にコピー", &DisplayWindow::mnuCopy2,
+     [](DisplayWindow& w) { w.module_.CopyShortSummary(); }},
+    {"ブログや掲示板を開く", &DisplayWindow::mnuBlog,
+     [](DisplayWindow& w) { w.module_.OpenBbsPage(&w); }},
+    {"設定変更をする", &DisplayWindow::mnuSettei, [](DisplayWindow& w) { w.OpenSettings(); }},
+    {"バージョン情報", &DisplayWindow::mnuVer,
+     [](DisplayWindow& w) { w.module_.ShowVersionBox(&w); }},
+    {"ミニサイズで運転する", &DisplayWindow::mnuMini, [](DisplayWindow& w) { w.SwitchWindow(); }},
+    {"標準サイズで運転する", &DisplayWindow::mnuSt, [](DisplayWindow& w) { w.SwitchWindow(); }},
+    {"ヘルプを読む", &DisplayWindow::mnuHelp,
+     [](DisplayWindow& w) { w.module_.OpenDialog(Dialog::Help); }},
+    {"アプリケーションの終了", &DisplayWindow::mnuExit, [](DisplayWindow& w) { w.Unload(); }},
+};
 
 void DisplayWindow::BuildMenu(const QString& title, std::initializer_list<Command> order) {
   mnuPopup = new QMenu(title, this);
@@ -40,27 +42,7 @@ void DisplayWindow::BuildMenu(const QString& title, std::initializer_list<Comman
   }
 }
 
-void DisplayWindow::Run(Command command) {
-  switch (command) {
-    case Command::Copy:
-      return module_.CopyFullSummary();
-    case Command::Copy2:
-      return module_.CopyShortSummary();
-    case Command::Blog:
-      return module_.OpenBbsPage(this);
-    case Command::Settei:
-      return OpenSettings();
-    case Command::Ver:
-      return module_.ShowVersionBox(this);
-    case Command::Mini:
-    case Command::St:
-      return SwitchWindow();
-    case Command::Help:
-      return module_.OpenDialog(Dialog::Help);
-    case Command::Exit:
-      return Unload();
-  }
-}
+void DisplayWindow::Run(Command command) { kMenuItems[static_cast<int>(command)].Run(*this); }
 
 void DisplayWindow::OpenSettings() {
   // The close handlers save both windows' corners and the options; while the

@@ -67,6 +67,10 @@ class DisplayWindow : public FormBase {
   // Gives the window's place to the settings dialog.
   void OpenSettings();
 
+  // Every command once: its caption, the member naming its item, what it does.
+  struct MenuItem;
+  static const MenuItem kMenuItems[];
+
   Corner corner_;
   std::unique_ptr<TrayIcon> tray_;
 };

@@ -142,14 +142,13 @@ void Form1::BuildControls() {
   connect(Timer1, &QTimer::timeout, this, [this] { module_.RefreshAll(); });
 }
 
-bool Form1::Load() {
-  if (!ClaimSingleInstance()) return false;
+void Form1::Load() {
+  if (!ClaimSingleInstance()) return;
   module_.ReloadFiles();
   RestoreCorner();
   for (ClickLabel* label : Label2) ApplyTextColours(label);
   CreateTray();
   Timer1->start();
-  return true;
 }
 
 void Form1::ShowRefresh(const RefreshResult& r) {

@@ -20,8 +20,8 @@ class Form1 : public DisplayWindow {
   explicit Form1(Module& module);
   ~Form1() override;
 
-  // The load handler: false when it ended the program (a second copy).
-  bool Load();
+  // Ends the program instead when another copy runs.
+  void Load() override;
 
   // Writes one refresh into the controls, in the refresh's order.
   void ShowRefresh(const RefreshResult& r);

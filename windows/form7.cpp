@@ -39,10 +39,7 @@ Form7::~Form7() = default;
 
 void Form7::Load() {
   RestoreCorner();
-  // The window takes the text's background too.
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, FromBgr(module_.settings().TextBackColor));
-  setPalette(pal);
+  ApplyTextColours(this);  // the window takes the text's background too
   ApplyTextColours(Label1);
   CreateTray();
 }

@@ -13,7 +13,7 @@ class Form7 : public DisplayWindow {
   explicit Form7(Module& module);
   ~Form7() override;
 
-  void Load();
+  void Load() override;
   void SetSummaryText(const std::string& text);
 
   void SwitchToMain();

@@ -19,6 +19,8 @@ class FormBase : public QWidget {
   explicit FormBase(Module& module);
   ~FormBase() override;
 
+  // The load handler, run once right after the window is created.
+  virtual void Load() {}
   void Unload();
   bool IsUnloading() const { return unloading_; }
 

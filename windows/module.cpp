@@ -57,8 +57,7 @@ void Module::RefreshAll() {
   snapshot_ = r.Snapshot;
   summarySentence_ = r.SummarySentence;
   main->ShowRefresh(r);
-  summaryText_ = r.SummaryText;
-  if (Form7* mini = Find<Form7>()) mini->SetSummaryText(summaryText_);
+  if (Form7* mini = Find<Form7>()) mini->SetSummaryText(r.SummaryText);
   DayFormToggle = 0;
 }
 

@@ -3,7 +3,6 @@
 #include <QIcon>
 #include <QObject>
 #include <array>
-#include <concepts>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -58,31 +57,22 @@ class Module {
   }
 
   // The window of type F, created with its load handler run when it does not
-  // exist. A load handler that answers false has ended the program (a second
-  // copy); that window is dropped and nullptr returned.
+  // exist. A load that ended the program (a second copy) drops the window and
+  // gives nullptr.
   template <typename F>
   F* Load() {
     if (ended_) return nullptr;
     if (F* existing = Find<F>()) return existing;
     auto* created = new F(*this);
-    if constexpr (requires {
-                    { created->Load() } -> std::same_as<bool>;
-                  }) {
-      if (!created->Load()) {
-        delete created;
-        return nullptr;
-      }
-    } else if constexpr (requires { created->Load(); }) {
-      created->Load();
-    }
-    return Find<F>();
+    created->Load();
+    if (!ended_) return created;
+    delete created;
+    return nullptr;
   }
 
   // --- the refresh and what it leaves behind -----------------------------
   void RefreshAll();
   const ProgressSnapshot& Snapshot() const { return snapshot_; }
-  const std::string& SummarySentence() const { return summarySentence_; }
-  const std::string& SummaryText() const { return summaryText_; }
   int DayFormToggle = 0;
 
   // --- commands shared by the main and mini windows ----------------------
@@ -116,7 +106,6 @@ class Module {
 
   ProgressSnapshot snapshot_;
   std::string summarySentence_;
-  std::string summaryText_;
 
   std::vector<FormBase*> live_;
   std::array<std::function<void()>, 3> dialogs_;
