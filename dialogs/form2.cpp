@@ -90,7 +90,6 @@ void Form2::BuildControls() {
 
   auto label = [&](QWidget* parent, const Box& b, const char* text) {
     auto* l = new QLabel(QString::fromUtf8(text), parent);
-    l->setFont(DesignFont(9));
     if (b.Width > 0 && b.Height > 0) {
       tw.Place(l, b);
     } else {
@@ -110,7 +109,6 @@ void Form2::BuildControls() {
   };
   auto button = [&](const char* text, const Box& b) {
     auto* c = new QPushButton(QString::fromUtf8(text), this);
-    c->setFont(DesignFont(9));
     // Enter belongs to the dialog (it saves), never to a focused button.
     c->setAutoDefault(false);
     tw.Place(c, b);
@@ -139,7 +137,6 @@ void Form2::BuildControls() {
 
   Command3 = button("テキストの色", {240, 720, 1335, 255});
   Label2 = new QLabel(QStringLiteral("サンプル色"), this);
-  Label2->setFont(DesignFont(9));
   Label2->setAlignment(Qt::AlignCenter);
   Label2->setAutoFillBackground(true);
   tw.Place(Label2, 1680, 720, 2295, 255);
@@ -155,6 +152,7 @@ void Form2::BuildControls() {
   tw.Place(Frame1, 120, 1080, 4095, 495);
   for (std::size_t i = 0; i < Option2.size(); ++i) {
     auto* o = new QRadioButton(QString::fromUtf8(kCopyPlusCaptions[i]), Frame1);
+    // Its own font: what it would take from the style-sheeted frame is wider.
     o->setFont(DesignFont(9));
     tw.Place(o, kCopyPlusOptions[i]);
     connect(o, &QRadioButton::clicked, this, &Form2::UpdateYearsBox);
@@ -177,7 +175,6 @@ void Form2::BuildControls() {
   Text6 = textBox(this, {4624, 2400, 735, 240}, 2, "消費税(％)");
   for (std::size_t i = 0; i < Option1.size(); ++i) {
     auto* o = new QRadioButton(QString::fromUtf8(kSizeChoices[i].Caption), this);
-    o->setFont(DesignFont(9));
     tw.Place(o, kSizeOptions[i]);
     Option1[i] = o;
   }

@@ -25,7 +25,6 @@ Form8::Form8(Module& module) : FormBase(module) {
   tw.Place(Text1, 720, 240, 4575, 2500);
 
   Command2 = new QPushButton(QStringLiteral("アオゾラの詳細をＷＥＢでみる"), this);
-  Command2->setFont(DesignFont(9));
   Command2->setAutoDefault(false);
   tw.Place(Command2, 960, 2760, 3975, 375);
   connect(Command2, &QPushButton::clicked, this, &Form8::OpenCompanionPage);

@@ -88,7 +88,6 @@ void Form1::BuildControls() {
   for (int i = 0; i < 6; ++i) {
     auto* label = new ClickLabel(this);
     label->setAutoFillBackground(true);
-    label->setFont(DesignFont(9));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setAccessibleName(QString::fromUtf8(kValueNames[i]));
     tw.Place(label, kValueLabels[i]);
@@ -116,7 +115,6 @@ void Form1::BuildControls() {
 
   auto button = [&](const char* text, const Box& b, Command command) {
     auto* pushButton = new QPushButton(QString::fromUtf8(text), this);
-    pushButton->setFont(DesignFont(9));
     pushButton->setAutoDefault(false);
     tw.Place(pushButton, b);
     connect(pushButton, &QPushButton::clicked, this, [this, command] { Run(command); });
