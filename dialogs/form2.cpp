@@ -88,17 +88,6 @@ Form2::~Form2() = default;
 void Form2::BuildControls() {
   const Twips tw(module_.platform().Screen());
 
-  auto label = [&](QWidget* parent, const Box& b, const char* text) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
-    if (b.Width > 0 && b.Height > 0) {
-      tw.Place(l, b);
-    } else {
-      l->adjustSize();
-      l->move(tw.Point(b.Left, b.Top));
-      if (b.Width > 0) l->resize(tw.X(b.Width), l->height());
-    }
-    return l;
-  };
   auto textBox = [&](QWidget* parent, const Box& b, int maxLength, const char* name) {
     auto* t = new QLineEdit(parent);
     t->setFont(DesignFont(9));
@@ -107,16 +96,8 @@ void Form2::BuildControls() {
     tw.Place(t, b);
     return t;
   };
-  auto button = [&](const char* text, const Box& b) {
-    auto* c = new QPushButton(QString::fromUtf8(text), this);
-    // Enter belongs to the dialog (it saves), never to a focused button.
-    c->setAutoDefault(false);
-    tw.Place(c, b);
-    return c;
-  };
-
   // Created top to bottom, so Tab walks the dialog in reading order.
-  for (const LabelDesign& d : kLabels) Label1[d.Index] = label(this, d.Where, d.Text);
+  for (const LabelDesign& d : kLabels) Label1[d.Index] = AddLabel(d.Text, d.Where);
   // The design font's five full-width characters run into the year box on
   // this screen; narrow the glyphs rather than lose the last one under it.
   FitToWidth(Label1[6], tw.X(kDateBoxes[0].Left - 240));
@@ -135,12 +116,12 @@ void Form2::BuildControls() {
   tw.Place(Combo1, 3960, 240, 1575, 300);
   Label1[16]->setBuddy(Combo1);
 
-  Command3 = button("テキストの色", {240, 720, 1335, 255});
+  Command3 = AddButton("テキストの色", {240, 720, 1335, 255});
   Label2 = new QLabel(QStringLiteral("サンプル色"), this);
   Label2->setAlignment(Qt::AlignCenter);
   Label2->setAutoFillBackground(true);
   tw.Place(Label2, 1680, 720, 2295, 255);
-  Command4 = button("背景の色", {4080, 720, 1335, 255});
+  Command4 = AddButton("背景の色", {4080, 720, 1335, 255});
 
   Frame1 = new QGroupBox(QStringLiteral("copy+"), this);
   Frame1->setFont(DesignFont(9));
@@ -159,12 +140,12 @@ void Form2::BuildControls() {
     Option2[i] = o;
   }
   Text7 = textBox(Frame1, {3240, 150, 495, 270}, 2, "喫煙年数");
-  Label3 = label(Frame1, {3720, 195, 0, 0}, "年");
+  Label3 = AddLabel("年", {3720, 195, 0, 0}, Frame1);
 
   Check2 = new QCheckBox(this);
   Check2->setAccessibleName(QStringLiteral("箱数表示"));
   tw.Place(Check2, 4440, 1320, 200, 200);
-  Label5 = label(this, {4680, 1320, 0, 0}, "箱数表示");
+  Label5 = AddLabel("箱数表示", {4680, 1320, 0, 0});
 
   for (std::size_t i = 0; i < Text1.size(); ++i) {
     Text1[i] = textBox(this, kDateBoxes[i], kDateLengths[i], kDateBoxNames[i]);
@@ -179,10 +160,10 @@ void Form2::BuildControls() {
     Option1[i] = o;
   }
 
-  Command1 = button("設定を保存", {120, 3000, 1095, 300});
-  Command2 = button("キャンセル", {1320, 3000, 1095, 300});
-  Command6 = button("ヘルプ", {2520, 3000, 1695, 300});
-  Command5 = button("アオゾラ", {4320, 3000, 1215, 300});
+  Command1 = AddButton("設定を保存", {120, 3000, 1095, 300});
+  Command2 = AddButton("キャンセル", {1320, 3000, 1095, 300});
+  Command6 = AddButton("ヘルプ", {2520, 3000, 1695, 300});
+  Command5 = AddButton("アオゾラ", {4320, 3000, 1215, 300});
   QFont underlined = DesignFont(9);
   underlined.setUnderline(true);
   Command5->setFont(underlined);

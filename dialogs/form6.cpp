@@ -72,9 +72,7 @@ Form6::Form6(Module& module) : FormBase(module) {
   Label3[1] =
       label("成功しますように！", kSeasonLabel3SecondDesignTop, 375, DesignFont(14.25, true));
 
-  Command1 = new QPushButton(QStringLiteral("ケムリナを開始する(CR)"), this);
-  Command1->setAutoDefault(false);
-  tw.Place(Command1, 1560, 2760, 2295, 375);
+  Command1 = AddButton("ケムリナを開始する(CR)", {1560, 2760, 2295, 375});
   connect(Command1, &QPushButton::clicked, this, &Form6::StartQuitting);
 
   animation_ = new QTimer(this);

@@ -24,9 +24,7 @@ Form8::Form8(Module& module) : FormBase(module) {
   Text1->setPlainText(text);
   tw.Place(Text1, 720, 240, 4575, 2500);
 
-  Command2 = new QPushButton(QStringLiteral("アオゾラの詳細をＷＥＢでみる"), this);
-  Command2->setAutoDefault(false);
-  tw.Place(Command2, 960, 2760, 3975, 375);
+  Command2 = AddButton("アオゾラの詳細をＷＥＢでみる", {960, 2760, 3975, 375});
   connect(Command2, &QPushButton::clicked, this, &Form8::OpenCompanionPage);
 }
 
@@ -34,12 +32,7 @@ Form8::~Form8() = default;
 
 void Form8::Load() { MoveToTwips(module_.settings().MainLeft, module_.settings().MainTop); }
 
-void Form8::OpenCompanionPage() {
-  if (!module_.platform().OpenUrl(QString::fromUtf8(kCompanionPageUrl))) {
-    module_.platform().ShowMessage(
-        this, QStringLiteral("エラーです。フォルダオプションの関連付けなどを確認してください"));
-  }
-}
+void Form8::OpenCompanionPage() { module_.OpenWebPage(this, QString::fromUtf8(kCompanionPageUrl)); }
 
 void Form8::OnUnload() {
   // The notice only ever stands in for the settings dialog.

@@ -114,9 +114,7 @@ void Form1::BuildControls() {
   Image2->hide();
 
   auto button = [&](const char* text, const Box& b, Command command) {
-    auto* pushButton = new QPushButton(QString::fromUtf8(text), this);
-    pushButton->setAutoDefault(false);
-    tw.Place(pushButton, b);
+    QPushButton* pushButton = AddButton(text, b);
     connect(pushButton, &QPushButton::clicked, this, [this, command] { Run(command); });
     return pushButton;
   };

@@ -1,7 +1,9 @@
 #include "windows/form_base.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 
 #include "windows/fonts.h"
 #include "windows/module.h"
@@ -34,6 +36,26 @@ void FormBase::SetUpWindow(const QString& caption, int clientWidthTwips, int cli
   } else {
     resize(size);
   }
+}
+
+QPushButton* FormBase::AddButton(const char* text, const Box& where) {
+  auto* button = new QPushButton(QString::fromUtf8(text), this);
+  button->setAutoDefault(false);
+  Twips(module_.platform().Screen()).Place(button, where);
+  return button;
+}
+
+QLabel* FormBase::AddLabel(const char* text, const Box& where, QWidget* parent) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent ? parent : this);
+  const Twips tw(module_.platform().Screen());
+  if (where.Width > 0 && where.Height > 0) {
+    tw.Place(label, where);
+    return label;
+  }
+  label->adjustSize();
+  label->move(tw.Point(where.Left, where.Top));
+  if (where.Width > 0) label->resize(tw.X(where.Width), label->height());
+  return label;
 }
 
 void FormBase::MoveToTwips(int left, int top) {

@@ -5,6 +5,9 @@
 
 #include "windows/twips.h"
 
+class QLabel;
+class QPushButton;
+
 namespace kemurina {
 
 class Module;
@@ -37,6 +40,11 @@ class FormBase : public QWidget {
   enum class Frame { Fixed, FixedMinimise, SizableMinimise, SizableMinMax };
   void SetUpWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
                    Frame frame = Frame::Fixed);
+  // A button of the design. Enter never goes to a focused button: what Enter
+  // does is the window's own choice.
+  QPushButton* AddButton(const char* text, const Box& where);
+  // A label of the design; a width or height of 0 is taken from the text.
+  QLabel* AddLabel(const char* text, const Box& where, QWidget* parent = nullptr);
   // Puts the window's corner at a place in twips, as stored.
   void MoveToTwips(int left, int top);
   // The first step of a load that starts the program: false, with the

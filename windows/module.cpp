@@ -107,7 +107,10 @@ void Module::CopyShortSummary() {
 }
 
 void Module::OpenBbsPage(QWidget* owner) {
-  const QString address = QStringLiteral("http://") + QString::fromStdString(settings_.BbsUrl);
+  OpenWebPage(owner, QStringLiteral("http://") + QString::fromStdString(settings_.BbsUrl));
+}
+
+void Module::OpenWebPage(QWidget* owner, const QString& address) {
   if (!platform_.OpenUrl(address)) {
     platform_.ShowMessage(
         owner, QStringLiteral("エラーです。フォルダオプションの関連付けなどを確認してください"));

@@ -81,6 +81,8 @@ class Module {
   void CopyFullSummary();
   void CopyShortSummary();
   void OpenBbsPage(QWidget* owner);
+  // Hands an address to the browser; a failure is told in a message box.
+  void OpenWebPage(QWidget* owner, const QString& address);
   void ShowVersionBox(QWidget* owner);
 
   // The settings files; false when the file could not be written.
