@@ -36,7 +36,10 @@ class FakePlatform : public Platform {
   ScreenMetrics Screen() const override { return screen; }
   bool PositionsReliable() const override { return positionsReliable; }
   LocalTime Now() const override { return now; }
-  std::uint64_t ClockSeed() const override { return seed; }
+  std::uint64_t ClockSeed() const override {
+    ++seedReads;  // once per refresh
+    return seed;
+  }
   bool TrayAvailable() const override { return trayAvailable; }
   std::unique_ptr<TrayIcon> CreateTrayIcon(QWidget*, const QIcon&, const QString& tip,
                                            std::function<void()> onRestore) override {
@@ -54,6 +57,7 @@ class FakePlatform : public Platform {
   ScreenMetrics screen{15360, 11520, 15.0, 15.0};  // 1024 x 768 at 96 DPI
   LocalTime now{2024, 5, 1, 12, 0};
   std::uint64_t seed = 12345;
+  mutable int seedReads = 0;
   std::vector<FakeTray*> trays;
 };
 

@@ -104,6 +104,22 @@ TEST_F(MainWindow, CopyVersionAndWebPageCommands) {
   EXPECT_EQ(platform.messages.size(), 2);
 }
 
+// Start-up and the settings dialog's return bring up both windows with one refresh, none nested.
+TEST_F(MainWindow, EachWayUpRefreshesOnce) {
+  for (const int mode : {0, 1}) {
+    SCOPED_TRACE(mode);
+    WriteFiles([&](Settings& s) { s.WindowMode = mode; });
+    platform.seedReads = 0;
+    Start({2024, 5, 2, 12, 0});
+    EXPECT_EQ(platform.seedReads, 1);
+    EXPECT_EQ(std::pair(Main().isVisible(), Mini().isVisible()), std::pair(mode == 0, mode == 1));
+    mode == 1 ? Mini().mnuSettei->trigger() : Main().mnuSettei->trigger();
+    module->Find<Form2>()->Command2->click();
+    EXPECT_EQ(platform.seedReads, 2);
+    EXPECT_EQ(std::pair(Main().isVisible(), Mini().isVisible()), std::pair(mode == 0, mode == 1));
+  }
+}
+
 TEST_F(MainWindow, StoredCornersAreBroughtBackOntoTheScreen) {
   // Twips on a 15360 x 11520 screen; the main window keeps 5000 x 3000 on it, the mini 3500 x 1500.
   auto place = [&](bool mini, int left, int top) {
