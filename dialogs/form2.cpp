@@ -83,8 +83,6 @@ Form2::Form2(Module& module) : FormBase(module) {
   EnterKeyPreview::Install(this, [this] { Save(); });
 }
 
-Form2::~Form2() = default;
-
 void Form2::BuildControls() {
   const Twips tw(module_.platform().Screen());
 

@@ -23,7 +23,6 @@ class Form2 : public FormBase {
   Q_OBJECT
  public:
   explicit Form2(Module& module);
-  ~Form2() override;
 
   // The load handler: fills the controls from the settings and places the
   // dialog where the main window was.

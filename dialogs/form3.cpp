@@ -52,8 +52,6 @@ Form3::Form3(Module& module) : FormBase(module) {
   CentreOnScreen(this, module_.platform().Screen());
 }
 
-Form3::~Form3() = default;
-
 int Form3::ChosenSize() const {
   for (size_t i = 0; i < Option1.size(); ++i) {
     if (Option1[i]->isChecked()) return static_cast<int>(i);

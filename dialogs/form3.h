@@ -17,7 +17,6 @@ class Form3 : public FormBase {
   Q_OBJECT
  public:
   explicit Form3(Module& module);
-  ~Form3() override;
 
   // Ends the program when another copy runs.
   void Load() override { ClaimSingleInstance(); }

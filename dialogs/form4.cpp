@@ -37,8 +37,6 @@ Form4::Form4(Module& module) : FormBase(module) {
   CentreOnScreen(this, module_.platform().Screen());
 }
 
-Form4::~Form4() = default;
-
 void Form4::StartQuitting() {
   if (IsUnloading()) return;
   Settings& s = module_.settings();

@@ -33,8 +33,6 @@ Form5::Form5(Module& module) : FormBase(module) {
   Text1->setPlainText(text);
 }
 
-Form5::~Form5() = default;
-
 void Form5::Load() {
   const ScreenMetrics screen = module_.platform().Screen();
   const Twips tw(screen);

@@ -83,8 +83,6 @@ Form6::Form6(Module& module) : FormBase(module) {
   CentreOnScreen(this, module_.platform().Screen());
 }
 
-Form6::~Form6() = default;
-
 void Form6::Load() {
   for (QLabel* image : Image1) image->hide();
   for (QLabel* l : {Label1, Label2, Label3[0], Label3[1]}) l->clear();

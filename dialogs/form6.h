@@ -16,7 +16,6 @@ class Form6 : public FormBase {
   Q_OBJECT
  public:
   explicit Form6(Module& module);
-  ~Form6() override;
 
   // The load handler: the texts, places and pictures for the quit day.
   void Load() override;

@@ -28,8 +28,6 @@ Form8::Form8(Module& module) : FormBase(module) {
   connect(Command2, &QPushButton::clicked, this, &Form8::OpenCompanionPage);
 }
 
-Form8::~Form8() = default;
-
 void Form8::Load() { MoveToTwips(module_.settings().MainLeft, module_.settings().MainTop); }
 
 void Form8::OpenCompanionPage() { module_.OpenWebPage(this, QString::fromUtf8(kCompanionPageUrl)); }

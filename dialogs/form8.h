@@ -13,7 +13,6 @@ class Form8 : public FormBase {
   Q_OBJECT
  public:
   explicit Form8(Module& module);
-  ~Form8() override;
 
   // Places the notice where the settings dialog stood.
   void Load() override;

@@ -63,8 +63,6 @@ Form1::Form1(Module& module)
                                       Command::Ver, Command::Mini, Command::Help, Command::Exit});
 }
 
-Form1::~Form1() = default;
-
 void Form1::BuildControls() {
   const Twips tw(module_.platform().Screen());
 

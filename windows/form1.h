@@ -18,7 +18,6 @@ class Form1 : public DisplayWindow {
   Q_OBJECT
  public:
   explicit Form1(Module& module);
-  ~Form1() override;
 
   // Ends the program instead when another copy runs.
   void Load() override;

@@ -35,8 +35,6 @@ Form7::Form7(Module& module)
              Command::Ver, Command::St, Command::Exit});
 }
 
-Form7::~Form7() = default;
-
 void Form7::Load() {
   RestoreCorner();
   ApplyTextColours(this);  // the window takes the text's background too

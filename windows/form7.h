@@ -11,7 +11,6 @@ class Form7 : public DisplayWindow {
   Q_OBJECT
  public:
   explicit Form7(Module& module);
-  ~Form7() override;
 
   void Load() override;
   void SetSummaryText(const std::string& text);
