@@ -25,12 +25,10 @@ Form8::Form8(Module& module) : FormBase(module) {
   tw.Place(Text1, 720, 240, 4575, 2500);
 
   Command2 = AddButton("アオゾラの詳細をＷＥＢでみる", {960, 2760, 3975, 375});
-  connect(Command2, &QPushButton::clicked, this, &Form8::OpenCompanionPage);
+  connect(Command2, &QPushButton::clicked, this,
+          [this] { module_.OpenWebPage(this, QString::fromUtf8(kCompanionPageUrl)); });
+  MoveToTwips(module_.settings().MainLeft, module_.settings().MainTop);
 }
-
-void Form8::Load() { MoveToTwips(module_.settings().MainLeft, module_.settings().MainTop); }
-
-void Form8::OpenCompanionPage() { module_.OpenWebPage(this, QString::fromUtf8(kCompanionPageUrl)); }
 
 void Form8::OnUnload() {
   // The notice only ever stands in for the settings dialog.
