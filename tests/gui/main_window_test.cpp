@@ -38,6 +38,24 @@ TEST_F(MainWindow, RefreshWritesFiguresDucksAndBar) {
   EXPECT_TRUE(Mini().Label1->text().startsWith(QStringLiteral("ステータス： 大将\n")));
 }
 
+// A duck every 11 days; from the third on, the stage's three sit where the bar was, which goes.
+TEST_F(MainWindow, EachStageShowsItsDucks) {
+  WriteFiles();
+  const std::pair<int, const char*> stages[] = {
+      {0, "------|0"},       {13, "^-----|6"},      {24, "^-^---|6"},     {35, "vvv---|hidden"},
+      {46, "-vvv--|hidden"}, {57, "-v-v-v|hidden"}, {70, "---vvv|hidden"}};
+  for (const auto& [day, expected] : stages) {
+    Start(testing::AddMinutes({2024, 5, 1, 12, 0}, day * 1440LL));
+    std::string shown;
+    for (QLabel* d : {Main().Image1(10), Main().Image1(11), Main().Image1(12), Main().Image3(0),
+                      Main().Image3(1), Main().Image3(2)})
+      shown += d->isHidden() ? '-' : d->y() == 2850 / 15 ? 'v' : '^';
+    const QProgressBar* bar = Main().ProgressBar1;
+    EXPECT_EQ(shown + '|' + (bar->isHidden() ? "hidden" : std::to_string(bar->value())), expected)
+        << day;
+  }
+}
+
 TEST_F(MainWindow, DayFormLastsUntilTheNextTick) {
   WriteFiles();
   Start({2024, 6, 3, 14, 5});
