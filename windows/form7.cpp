@@ -37,9 +37,13 @@ Form7::Form7(Module& module)
 
 void Form7::Load() {
   RestoreCorner();
-  ApplyTextColours(this);  // the window takes the text's background too
-  ApplyTextColours(Label1);
+  ShowColours(module_.settings());
   CreateTray();
+}
+
+void Form7::ShowColours(const Settings& s) {
+  ApplyTextColours(this, s);
+  ApplyTextColours(Label1, s);
 }
 
 void Form7::SetSummaryText(const std::string& text) {

@@ -13,6 +13,8 @@ class Form7 : public DisplayWindow {
   explicit Form7(Module& module);
 
   void Load() override;
+  // The text colours on the label, the background on the window too.
+  void ShowColours(const Settings& s);
   void SetSummaryText(const std::string& text);
 
   void SwitchToMain();

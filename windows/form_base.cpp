@@ -78,7 +78,10 @@ bool FormBase::ClaimSingleInstance() {
 }
 
 void FormBase::ApplyTextColours(QWidget* label) const {
-  const Settings& s = module_.settings();
+  ApplyTextColours(label, module_.settings());
+}
+
+void FormBase::ApplyTextColours(QWidget* label, const Settings& s) {
   QPalette pal = label->palette();
   pal.setColor(QPalette::Window, FromBgr(s.TextBackColor));
   pal.setColor(QPalette::WindowText, FromBgr(s.TextForeColor));

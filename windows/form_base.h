@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "startup/settings.h"
 #include "windows/twips.h"
 
 class QLabel;
@@ -52,6 +53,7 @@ class FormBase : public QWidget {
   bool ClaimSingleInstance();
   // The user's text colours, on a label or the colour sample.
   void ApplyTextColours(QWidget* label) const;
+  static void ApplyTextColours(QWidget* label, const Settings& s);
 
   void closeEvent(QCloseEvent* event) override;
   // Draws the design's plain frames (Shape controls), in the text colour.

@@ -82,6 +82,23 @@ TEST_F(SettingsDialogTest, EachWayOutBringsBackTheOpener) {
   }
 }
 
+// Cancelled colours are dropped by the main window's reload, but stay on the mini window it
+// returns to until the next start.
+TEST_F(SettingsDialogTest, CancelledColoursStayOnTheMiniWindowOnly) {
+  for (const int mode : {2, 1}) {
+    if (mode == 1) Main().SwitchToMini();
+    Form2* d = Open();
+    platform.colorAnswers = {0x112233};
+    d->Command4->click();
+    d->Command2->click();
+    const QColor back = (mode == 1 ? static_cast<QWidget*>(Mini().Label1) : Main().Label2[0])
+                            ->palette()
+                            .color(QPalette::Window);
+    EXPECT_EQ(back, FromBgr(mode == 1 ? 0x112233 : kDefaultTextBackColor)) << mode;
+    EXPECT_EQ(module->settings().TextBackColor, kDefaultTextBackColor);
+  }
+}
+
 // A rejected Save keeps the dialog; initial.ini is written before the tax and years checks.
 TEST_F(SettingsDialogTest, EnterSavesFromAnyBox) {
   // Edits as "box=text", boxes Text1(0..4), Text2..Text7 numbered 0..10; Enter goes to the last.
