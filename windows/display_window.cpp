@@ -52,8 +52,7 @@ void DisplayWindow::OpenSettings() {
   module_.OpenDialog(Dialog::Settings);
 }
 
-void DisplayWindow::RestoreCorner() {
-  Settings& s = module_.settings();
+void DisplayWindow::RestoreCorner(Settings& s) {
   const QPoint corner = CorrectPlacement(module_.platform().Screen(), corner_.MarginWidth,
                                          corner_.MarginHeight, s.*corner_.Left, s.*corner_.Top);
   s.*corner_.Left = corner.x();

@@ -50,8 +50,8 @@ class DisplayWindow : public FormBase {
   // mnuMini in the main window, mnuSt in the mini window.
   virtual void SwitchWindow() = 0;
 
-  // Brings the stored corner back onto the screen and puts the window there.
-  void RestoreCorner();
+  // Brings the corner stored in s back onto the screen and puts the window there.
+  void RestoreCorner(Settings& s);
   // Fills the window's icon record; the icon is shown only by HideToTray.
   void CreateTray();
   void RemoveTrayIcon();

@@ -139,7 +139,7 @@ void Form1::BuildControls() {
 void Form1::Load() {
   if (!ClaimSingleInstance()) return;
   module_.ReloadFiles();
-  RestoreCorner();
+  RestoreCorner(module_.settings());
   for (ClickLabel* label : Label2) ApplyTextColours(label);
   CreateTray();
   Timer1->start();

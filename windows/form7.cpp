@@ -36,12 +36,12 @@ Form7::Form7(Module& module)
 }
 
 void Form7::Load() {
-  RestoreCorner();
-  ShowColours(module_.settings());
+  ShowAsIn(module_.settings());
   CreateTray();
 }
 
-void Form7::ShowColours(const Settings& s) {
+void Form7::ShowAsIn(Settings& s) {
+  RestoreCorner(s);
   ApplyTextColours(this, s);
   ApplyTextColours(Label1, s);
 }

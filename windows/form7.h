@@ -13,8 +13,9 @@ class Form7 : public DisplayWindow {
   explicit Form7(Module& module);
 
   void Load() override;
-  // The text colours on the label, the background on the window too.
-  void ShowColours(const Settings& s);
+  // The place and the colours a record holds: its corner, brought back onto
+  // the screen, the text colours on the label, the background on the window.
+  void ShowAsIn(Settings& s);
   void SetSummaryText(const std::string& text);
 
   void SwitchToMain();

@@ -34,14 +34,15 @@ void Module::Open(FirstWindow first) {
 void Module::ShowDisplayWindows() {
   // The record as the windows are asked for, before the main window's load
   // reads the files again.
-  const Settings asked = settings_;
+  Settings asked = settings_;
   const bool miniInUse = asked.WindowMode == window_mode::kMiniInUse;
   Form1* main = Load<Form1>();
   Form7* mini = main ? Load<Form7>() : nullptr;
   if (!mini) return;
-  // Colours picked in the settings dialog and then cancelled stay on the mini
-  // window it returns to (not on the main window) until the next start.
-  if (miniInUse) mini->ShowColours(asked);
+  // The mini window shown keeps the record as asked: colours picked in the
+  // settings dialog and then cancelled stay on it (not on the main window)
+  // until the next start, and a corner that could not be saved is kept.
+  if (miniInUse) mini->ShowAsIn(asked);
   RefreshAll();
   miniInUse ? mini->show() : main->show();
 }
