@@ -11,6 +11,8 @@
 #include "tests/gui/fake_platform.h"
 #include "tests/unit/scratch_folder.h"
 #include "windows/fonts.h"
+#include "windows/form1.h"
+#include "windows/form7.h"
 #include "windows/module.h"
 
 namespace kemurina {
@@ -47,7 +49,7 @@ class RunningProgram {
     module_.reset();
     QCoreApplication::processEvents();
   }
-  bool Ok() const { return module_->form1() && module_->form7(); }
+  bool Ok() const { return module_->Find<Form1>() && module_->Find<Form7>(); }
 
   // One timer tick, a minute after the previous one.
   void Tick() {

@@ -1,25 +1,15 @@
 #include "dialogs/finish_first_start.h"
 
-#include <QWidget>
-
-#include "windows/form1.h"
 #include "windows/module.h"
-#include "windows/twips.h"
 
 namespace kemurina {
 
-bool FinishFirstStart(Module& module, QWidget& from) {
+bool FinishFirstStart(Module& module, FormBase& from) {
   Settings& s = module.settings();
   bool saved = module.SaveInitialFile();
   if (saved) {
     s.SetupDone = 1;
-    // Where the window system keeps window places to itself, the stored
-    // corner stays as it is rather than taking a made-up one.
-    if (module.PositionsReliable()) {
-      const Twips tw(module.platform().Screen());
-      s.MainLeft = tw.ToTwipsX(from.pos().x());
-      s.MainTop = tw.ToTwipsY(from.pos().y());
-    }
+    from.StoreCorner(s.MainLeft, s.MainTop);
     saved = module.SaveOptionFile();
   }
   if (!saved) {
@@ -27,7 +17,7 @@ bool FinishFirstStart(Module& module, QWidget& from) {
     module.TellSaveFailed(&from);
     return false;
   }
-  if (Form1* main = module.LoadForm1()) main->show();
+  module.ShowDisplayWindows(Module::Shown::Main);
   return true;
 }
 

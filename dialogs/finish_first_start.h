@@ -1,9 +1,8 @@
 #pragma once
 
-class QWidget;
-
 namespace kemurina {
 
+class FormBase;
 class Module;
 
 // The way out of a first start, from the welcome window or the seasonal one:
@@ -13,6 +12,6 @@ class Module;
 // be written the user is told which folder and that nothing will be kept, the
 // setup stays not done and false comes back: the caller stays open, so the
 // start can be tried again (or declined) instead of seeming to have worked.
-bool FinishFirstStart(Module& module, QWidget& from);
+bool FinishFirstStart(Module& module, FormBase& from);
 
 }  // namespace kemurina

@@ -1,14 +1,11 @@
 #include "dialogs/form2.h"
 
-#include <QPainter>
 #include <algorithm>
 
 #include "dialogs/enter_key_preview.h"
 #include "dialogs/form8.h"
 #include "dialogs/logic/settings_choices.h"
 #include "windows/fonts.h"
-#include "windows/form1.h"
-#include "windows/form7.h"
 #include "windows/module.h"
 #include "windows/twips.h"
 
@@ -21,20 +18,8 @@ constexpr const char* kDateBoxNames[5] = {"ケムリナ日（年）", "ケムリ
                                           "ケムリナ日（日）", "ケムリナ日（時）",
                                           "ケムリナ日（分）"};
 
-constexpr int kClientWidth = 5625;
-constexpr int kClientHeight = 3330;
-
-struct Box {
-  int Left, Top, Width, Height;  // a width of 0 sizes the label to its text
-};
-
-struct LabelDesign {
-  int Index;
-  Box Where;
-  const char* Text;
-};
-
-// Label1(n): the captions of the dialog, in the design's twips.
+// Label1(n): the captions of the dialog, in the design's twips; a width of 0
+// sizes a label to its text.
 constexpr LabelDesign kLabels[] = {
     {11, {120, 45, 3015, 0}, "あなたのブログや掲示板のアドレス"},
     {13, {80, 300, 615, 255}, "http://"},
@@ -67,13 +52,6 @@ constexpr Box kSizeOptions[3] = {
 constexpr Box kCopyPlusOptions[3] = {
     {480, 170, 555, 255}, {1080, 170, 555, 255}, {1680, 170, 1545, 255}};
 
-constexpr Box kShape1 = {120, 1680, 5415, 1245};
-constexpr Box kShape2 = {120, 630, 5415, 420};
-
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Narrows a label's font until its text fits in maxWidth pixels.
 void FitToWidth(QLabel* label, int maxWidth) {
   const int natural = label->fontMetrics().horizontalAdvance(label->text());
@@ -96,8 +74,8 @@ int Checked(const std::array<QRadioButton*, 3>& options) {
 }  // namespace
 
 Form2::Form2(Module& module) : FormBase(module) {
-  SetUpFixedWindow(QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - hakkaro"),
-                   kClientWidth, kClientHeight);
+  SetUpWindow(QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - hakkaro"), 5625, 3330);
+  frames_ = {{120, 1680, 5415, 1245}, {120, 630, 5415, 420}};  // Shape1, Shape2
   BuildControls();
 
   // The dialog sees key presses before its controls: Enter saves from any
@@ -105,42 +83,19 @@ Form2::Form2(Module& module) : FormBase(module) {
   EnterKeyPreview::Install(this, [this] { Save(); });
 }
 
-Form2::~Form2() = default;
-
 void Form2::BuildControls() {
   const Twips tw(module_.platform().Screen());
 
-  auto label = [&](QWidget* parent, const Box& b, const char* text) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
-    l->setFont(DesignFont(9));
-    if (b.Width > 0 && b.Height > 0) {
-      tw.Place(l, b.Left, b.Top, b.Width, b.Height);
-    } else {
-      l->adjustSize();
-      l->move(tw.Point(b.Left, b.Top));
-      if (b.Width > 0) l->resize(tw.X(b.Width), l->height());
-    }
-    return l;
-  };
   auto textBox = [&](QWidget* parent, const Box& b, int maxLength, const char* name) {
     auto* t = new QLineEdit(parent);
     t->setFont(DesignFont(9));
     t->setMaxLength(maxLength);
     t->setAccessibleName(QString::fromUtf8(name));
-    tw.Place(t, b.Left, b.Top, b.Width, b.Height);
+    tw.Place(t, b);
     return t;
   };
-  auto button = [&](const char* text, const Box& b) {
-    auto* c = new QPushButton(QString::fromUtf8(text), this);
-    c->setFont(DesignFont(9));
-    // Enter belongs to the dialog (it saves), never to a focused button.
-    c->setAutoDefault(false);
-    tw.Place(c, b.Left, b.Top, b.Width, b.Height);
-    return c;
-  };
-
   // Created top to bottom, so Tab walks the dialog in reading order.
-  for (const LabelDesign& d : kLabels) Label1[d.Index] = label(this, d.Where, d.Text);
+  for (const LabelDesign& d : kLabels) Label1[d.Index] = AddLabel(d.Text, d.Where);
   // The design font's five full-width characters run into the year box on
   // this screen; narrow the glyphs rather than lose the last one under it.
   FitToWidth(Label1[6], tw.X(kDateBoxes[0].Left - 240));
@@ -154,18 +109,17 @@ void Form2::BuildControls() {
   // completed to a listed name it begins like (日本 is not 日本旅行).
   Combo1->setInsertPolicy(QComboBox::NoInsert);
   Combo1->setCompleter(nullptr);
-  for (std::string_view name : kStatusThemeNames) Combo1->addItem(Utf8(name));
+  for (std::string_view name : kStatusThemeNames) Combo1->addItem(QString::fromUtf8(name));
   Combo1->setAccessibleName(QStringLiteral("ステータスの選択"));
   tw.Place(Combo1, 3960, 240, 1575, 300);
   Label1[16]->setBuddy(Combo1);
 
-  Command3 = button("テキストの色", {240, 720, 1335, 255});
+  Command3 = AddButton("テキストの色", {240, 720, 1335, 255});
   Label2 = new QLabel(QStringLiteral("サンプル色"), this);
-  Label2->setFont(DesignFont(9));
   Label2->setAlignment(Qt::AlignCenter);
   Label2->setAutoFillBackground(true);
   tw.Place(Label2, 1680, 720, 2295, 255);
-  Command4 = button("背景の色", {4080, 720, 1335, 255});
+  Command4 = AddButton("背景の色", {4080, 720, 1335, 255});
 
   Frame1 = new QGroupBox(QStringLiteral("copy+"), this);
   Frame1->setFont(DesignFont(9));
@@ -176,20 +130,20 @@ void Form2::BuildControls() {
                      "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
   tw.Place(Frame1, 120, 1080, 4095, 495);
   for (std::size_t i = 0; i < Option2.size(); ++i) {
-    auto* o = new QRadioButton(Utf8(kCopyPlusCaptions[i]), Frame1);
+    auto* o = new QRadioButton(QString::fromUtf8(kCopyPlusCaptions[i]), Frame1);
+    // Its own font: what it would take from the style-sheeted frame is wider.
     o->setFont(DesignFont(9));
-    const Box& b = kCopyPlusOptions[i];
-    tw.Place(o, b.Left, b.Top, b.Width, b.Height);
+    tw.Place(o, kCopyPlusOptions[i]);
     connect(o, &QRadioButton::clicked, this, &Form2::UpdateYearsBox);
     Option2[i] = o;
   }
   Text7 = textBox(Frame1, {3240, 150, 495, 270}, 2, "喫煙年数");
-  Label3 = label(Frame1, {3720, 195, 0, 0}, "年");
+  Label3 = AddLabel("年", {3720, 195, 0, 0}, Frame1);
 
   Check2 = new QCheckBox(this);
   Check2->setAccessibleName(QStringLiteral("箱数表示"));
   tw.Place(Check2, 4440, 1320, 200, 200);
-  Label5 = label(this, {4680, 1320, 0, 0}, "箱数表示");
+  Label5 = AddLabel("箱数表示", {4680, 1320, 0, 0});
 
   for (std::size_t i = 0; i < Text1.size(); ++i) {
     Text1[i] = textBox(this, kDateBoxes[i], kDateLengths[i], kDateBoxNames[i]);
@@ -199,17 +153,15 @@ void Form2::BuildControls() {
   Text5 = textBox(this, {3600, 2400, 735, 240}, 5, "税(円/千本)");
   Text6 = textBox(this, {4624, 2400, 735, 240}, 2, "消費税(％)");
   for (std::size_t i = 0; i < Option1.size(); ++i) {
-    auto* o = new QRadioButton(Utf8(kCigaretteSizes[i].Name), this);
-    o->setFont(DesignFont(9));
-    const Box& b = kSizeOptions[i];
-    tw.Place(o, b.Left, b.Top, b.Width, b.Height);
+    auto* o = new QRadioButton(QString::fromUtf8(kCigaretteSizes[i].Name), this);
+    tw.Place(o, kSizeOptions[i]);
     Option1[i] = o;
   }
 
-  Command1 = button("設定を保存", {120, 3000, 1095, 300});
-  Command2 = button("キャンセル", {1320, 3000, 1095, 300});
-  Command6 = button("ヘルプ", {2520, 3000, 1695, 300});
-  Command5 = button("アオゾラ", {4320, 3000, 1215, 300});
+  Command1 = AddButton("設定を保存", {120, 3000, 1095, 300});
+  Command2 = AddButton("キャンセル", {1320, 3000, 1095, 300});
+  Command6 = AddButton("ヘルプ", {2520, 3000, 1695, 300});
+  Command5 = AddButton("アオゾラ", {4320, 3000, 1215, 300});
   QFont underlined = DesignFont(9);
   underlined.setUnderline(true);
   Command5->setFont(underlined);
@@ -219,7 +171,7 @@ void Form2::BuildControls() {
   connect(Command3, &QPushButton::clicked, this, &Form2::ChooseTextColour);
   connect(Command4, &QPushButton::clicked, this, &Form2::ChooseBackColour);
   connect(Command5, &QPushButton::clicked, this, &Form2::OpenNotice);
-  connect(Command6, &QPushButton::clicked, this, [this] { module_.OpenHelpWindow(); });
+  connect(Command6, &QPushButton::clicked, this, [this] { module_.OpenDialog(Dialog::Help); });
 }
 
 void Form2::Load() {
@@ -239,8 +191,8 @@ void Form2::Load() {
   Check2->setChecked(e.ShowBoxes);
   Text4->setText(QString::fromStdString(e.BbsUrl));
   Combo1->setCurrentText(QString::fromStdString(e.StatusModeName));
-  ApplySampleColours();
-  move(Twips(module_.platform().Screen()).Point(e.Left, e.Top));
+  ApplyTextColours(Label2);
+  MoveToTwips(e.Left, e.Top);
 }
 
 SettingsEntry Form2::ReadEntry() const {
@@ -259,11 +211,7 @@ SettingsEntry Form2::ReadEntry() const {
   const Settings& s = module_.settings();
   e.Left = s.MainLeft;
   e.Top = s.MainTop;
-  if (module_.PositionsReliable()) {
-    const Twips tw(module_.platform().Screen());
-    e.Left = tw.ToTwipsX(pos().x());
-    e.Top = tw.ToTwipsY(pos().y());
-  }
+  StoreCorner(e.Left, e.Top);
   return e;
 }
 
@@ -273,7 +221,8 @@ void Form2::Save() {
   DataFolderWriter writer(module_.Paths());
   const SaveOutcome outcome = SaveSettings(ReadEntry(), platform.Now(), module_.settings(), writer);
   if (outcome.Message != SaveMessage::None) {
-    platform.ShowMessage(this, Utf8(MessageText(outcome.Message, module_.Paths().Folder.string())));
+    platform.ShowMessage(this, QString::fromStdString(
+                                   MessageText(outcome.Message, module_.Paths().Folder.string())));
   }
   if (outcome.Closes) Leave();
 }
@@ -282,16 +231,8 @@ void Form2::Cancel() { Leave(); }
 
 void Form2::Leave() {
   handedOver_ = true;
-  ReturnToWindow();
+  module_.ShowDisplayWindows();
   Unload();
-}
-
-void Form2::ReturnToWindow() {
-  if (module_.settings().WindowMode == window_mode::kMiniInUse) {
-    if (Form7* mini = module_.LoadForm7()) mini->show();
-  } else {
-    if (Form1* main = module_.LoadForm1()) main->show();
-  }
 }
 
 void Form2::OnUnload() {
@@ -299,13 +240,13 @@ void Form2::OnUnload() {
   // without a window (and the program does not end unasked).
   if (!handedOver_) {
     handedOver_ = true;
-    ReturnToWindow();
+    module_.ShowDisplayWindows();
   }
 }
 
 void Form2::OpenNotice() {
   handedOver_ = true;
-  if (Form8* notice = module_.LoadForm8()) notice->show();
+  if (Form8* notice = module_.Load<Form8>()) notice->show();
   Unload();
 }
 
@@ -313,48 +254,16 @@ void Form2::ChooseTextColour() {
   const std::optional<int> colour = module_.platform().ChooseColor(this);
   if (!colour) return;
   module_.settings().TextForeColor = *colour;
-  ApplySampleColours();
+  ApplyTextColours(Label2);
 }
 
 void Form2::ChooseBackColour() {
   const std::optional<int> colour = module_.platform().ChooseColor(this);
   if (!colour) return;
   module_.settings().TextBackColor = *colour;
-  ApplySampleColours();
-}
-
-void Form2::ApplySampleColours() {
-  const Settings& s = module_.settings();
-  QPalette pal = Label2->palette();
-  pal.setColor(QPalette::Window, FromBgr(s.TextBackColor));
-  pal.setColor(QPalette::WindowText, FromBgr(s.TextForeColor));
-  Label2->setPalette(pal);
+  ApplyTextColours(Label2);
 }
 
 void Form2::UpdateYearsBox() { Text7->setEnabled(Option2[2]->isChecked()); }
-
-void Form2::paintEvent(QPaintEvent*) {
-  const Twips tw(module_.platform().Screen());
-  QPainter p(this);
-  p.setPen(QPen(palette().color(QPalette::WindowText), 1));
-  p.setBrush(Qt::NoBrush);
-  for (const Box& b : {kShape1, kShape2}) {
-    p.drawRect(tw.Rect(b.Left, b.Top, b.Width, b.Height).adjusted(0, 0, -1, -1));
-  }
-}
-
-// --- the module's side of the dialog ------------------------------------
-
-Form2* Module::form2() const { return static_cast<Form2*>(Live(form2_)); }
-
-Form2* Module::LoadForm2() { return LoadInto<Form2>(form2_); }
-
-void Module::OpenSettingsDialog() {
-  Form2* dialog = LoadForm2();
-  if (!dialog) return;
-  dialog->show();
-  dialog->raise();
-  dialog->activateWindow();
-}
 
 }  // namespace kemurina

@@ -10,37 +10,19 @@
 
 namespace kemurina {
 
-namespace {
-
-constexpr int kClientWidth = 5415;
-constexpr int kClientHeight = 3630;
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 Form3::Form3(Module& module) : FormBase(module) {
-  SetUpFixedWindow(QStringLiteral(" ケムリナ式初期設定 - hakkaro"), kClientWidth, kClientHeight);
+  SetUpWindow(QStringLiteral(" ケムリナ式初期設定 - hakkaro"), 5415, 3630);
   const Twips tw(module_.platform().Screen());
 
-  // Labels the design gives no size grow to their text.
-  auto label = [&](const char* text, int left, int top) {
-    auto* l = new QLabel(QString::fromUtf8(text), this);
-    l->adjustSize();
-    l->move(tw.Point(left, top));
-    return l;
-  };
   Label2[0] = new QLabel(QStringLiteral("初期値を設定してください"), this);
   Label2[0]->setFont(DesignFont(12, true));
   Label2[0]->adjustSize();
   Label2[0]->setGeometry(QRect(tw.Point(1320, 120), QSize(tw.X(3375), Label2[0]->height())));
-  Label2[1] = label("一日あたりに吸っているタバコの本数", 1200, 600);
-  Label1 = label("（１から２００までの半角数字で記入）", 1200, 840);
-  Label2[2] = label("一箱（２０本）あたりのタバコの金額", 1200, 1440);
-  Label3 = label("（１から２０００の半角数字で記入）", 1200, 1680);
-  Label2[3] = label("あなたの吸っているタバコのサイズ", 1320, 2400);
+  Label2[1] = AddLabel("一日あたりに吸っているタバコの本数", {1200, 600, 0, 0});
+  Label1 = AddLabel("（１から２００までの半角数字で記入）", {1200, 840, 0, 0});
+  Label2[2] = AddLabel("一箱（２０本）あたりのタバコの金額", {1200, 1440, 0, 0});
+  Label3 = AddLabel("（１から２０００の半角数字で記入）", {1200, 1680, 0, 0});
+  Label2[3] = AddLabel("あなたの吸っているタバコのサイズ", {1320, 2400, 0, 0});
 
   const int boxTops[2] = {1080, 1920};
   const int boxLengths[2] = {3, 4};
@@ -55,32 +37,18 @@ Form3::Form3(Module& module) : FormBase(module) {
 
   const int sizeLefts[3] = {960, 2160, 3720};
   for (size_t i = 0; i < 3; ++i) {
-    auto* option = new QRadioButton(FromView(kCigaretteSizes[i].Name), this);
+    auto* option = new QRadioButton(QString::fromUtf8(kCigaretteSizes[i].Name), this);
     option->adjustSize();
     option->move(tw.Point(sizeLefts[i], 2640));
     Option1[i] = option;
   }
   Option1[static_cast<size_t>(kStandardSizeIndex)]->setChecked(true);
 
-  Command1 = new QPushButton(QStringLiteral("設定する"), this);
-  Command1->setAutoDefault(false);
-  tw.Place(Command1, 1440, 3120, 2295, 375);
+  Command1 = AddButton("設定する", {1440, 3120, 2295, 375});
   connect(Command1, &QPushButton::clicked, this, &Form3::RunSetupCheck);
 
   EnterKeyPreview::Install(this, [this] { RunSetupCheck(); });
   CentreOnScreen(this, module_.platform().Screen());
-}
-
-Form3::~Form3() = default;
-
-bool Form3::Load() {
-  Platform& platform = module_.platform();
-  if (!platform.AcquireSingleInstance()) {
-    platform.ShowMessage(nullptr, FromView(kAlreadyRunningMessage));
-    module_.EndProcess();
-    return false;
-  }
-  return true;
 }
 
 int Form3::ChosenSize() const {
@@ -95,22 +63,12 @@ void Form3::RunSetupCheck() {
   const auto message = ApplySetup(Text1[0]->text().toStdString(), Text1[1]->text().toStdString(),
                                   ChosenSize(), module_.settings());
   if (message) {
-    module_.platform().ShowMessage(this, FromView(*message));
+    module_.platform().ShowMessage(this, QString::fromUtf8(*message));
     return;
   }
-  if (Form4* welcome = module_.LoadForm4()) welcome->show();
+  if (Form4* welcome = module_.Load<Form4>()) welcome->show();
   hide();
   Unload();
-}
-
-// --- the module's side of the first start ---------------------------------
-
-Form3* Module::form3() const { return static_cast<Form3*>(Live(form3_)); }
-
-Form3* Module::LoadForm3() { return LoadInto<Form3>(form3_); }
-
-void Module::OpenFirstStart() {
-  if (Form3* setup = LoadForm3()) setup->show();
 }
 
 }  // namespace kemurina

@@ -17,17 +17,15 @@ class Form3 : public FormBase {
   Q_OBJECT
  public:
   explicit Form3(Module& module);
-  ~Form3() override;
 
-  // The load handler: false when another copy runs and the program ended.
-  bool Load();
+  // Ends the program when another copy runs.
+  void Load() override { ClaimSingleInstance(); }
 
   // "設定する", or Enter anywhere in the window.
   void RunSetupCheck();
 
   std::array<QLabel*, 4> Label2{};
-  QLabel* Label1 = nullptr;
-  QLabel* Label3 = nullptr;
+  QLabel *Label1 = nullptr, *Label3 = nullptr;
   std::array<QLineEdit*, 2> Text1{};
   std::array<QRadioButton*, 3> Option1{};
   QPushButton* Command1 = nullptr;

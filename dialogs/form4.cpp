@@ -12,13 +12,8 @@
 
 namespace kemurina {
 
-namespace {
-constexpr int kClientWidth = 5415;
-constexpr int kClientHeight = 3630;
-}  // namespace
-
 Form4::Form4(Module& module) : FormBase(module) {
-  SetUpFixedWindow(QStringLiteral(" ( ・◇・)  - hakkaro"), kClientWidth, kClientHeight);
+  SetUpWindow(QStringLiteral(" ( ・◇・)  - hakkaro"), 5415, 3630);
   const Twips tw(module_.platform().Screen());
 
   Label1 = new QLabel(QStringLiteral("ようこそケムリナ式へ"), this);
@@ -26,28 +21,14 @@ Form4::Form4(Module& module) : FormBase(module) {
   tw.Place(Label1, 1800, 480, 2055, 375);
   GrowToText(Label1);
 
-  // Labels the design gives only a width take their text's height.
-  auto label = [&](const char* text, int left, int top, int width = 0) {
-    auto* l = new QLabel(QString::fromUtf8(text), this);
-    l->adjustSize();
-    if (width > 0) l->resize(tw.X(width), l->height());
-    l->move(tw.Point(left, top));
-    GrowToText(l);
-    return l;
-  };
-  Label2[0] = label("これでタバコとは、永遠のサヨナラとなります。", 960, 1200, 3975);
-  Label2[1] = label("今からケムリナを開始しますか？", 1680, 1560, 2655);
-  Label3 = label("どうしますか？", 2160, 1920);
+  Label2[0] = AddLabel("これでタバコとは、永遠のサヨナラとなります。", {960, 1200, 3975, 0});
+  Label2[1] = AddLabel("今からケムリナを開始しますか？", {1680, 1560, 2655, 0});
+  Label3 = AddLabel("どうしますか？", {2160, 1920, 0, 0});
+  for (QLabel* l : {Label2[0], Label2[1], Label3}) GrowToText(l);
 
-  auto button = [&](const char* text, int left, int top, int width, int height) {
-    auto* b = new QPushButton(QString::fromUtf8(text), this);
-    b->setAutoDefault(false);
-    tw.Place(b, left, top, width, height);
-    return b;
-  };
-  Command1 = button("ケムリナを開始する(CR)", 1680, 2400, 2175, 495);
-  Command2[0] = button("もう少し考える", 720, 3000, 1935, 375);
-  Command2[1] = button("また次の機会にする", 2760, 3000, 2055, 375);
+  Command1 = AddButton("ケムリナを開始する(CR)", {1680, 2400, 2175, 495});
+  Command2[0] = AddButton("もう少し考える", {720, 3000, 1935, 375});
+  Command2[1] = AddButton("また次の機会にする", {2760, 3000, 2055, 375});
   connect(Command1, &QPushButton::clicked, this, &Form4::StartQuitting);
   for (QPushButton* notNow : Command2)
     connect(notNow, &QPushButton::clicked, this, &Form4::Decline);
@@ -56,15 +37,13 @@ Form4::Form4(Module& module) : FormBase(module) {
   CentreOnScreen(this, module_.platform().Screen());
 }
 
-Form4::~Form4() = default;
-
 void Form4::StartQuitting() {
   if (IsUnloading()) return;
   Settings& s = module_.settings();
   s.SetQuitDate(module_.platform().Now());
   if (IsSeasonalDate(s.QuitDate())) {
     // The greeting finishes the first start itself, with the moment set here.
-    if (Form6* greeting = module_.LoadForm6()) greeting->show();
+    if (Form6* greeting = module_.Load<Form6>()) greeting->show();
   } else if (!FinishFirstStart(module_, *this)) {
     return;  // nothing could be kept: the welcome stays for another try
   }
@@ -73,11 +52,5 @@ void Form4::StartQuitting() {
 }
 
 void Form4::Decline() { Unload(); }
-
-// --- the module's side ------------------------------------------------------
-
-Form4* Module::form4() const { return static_cast<Form4*>(Live(form4_)); }
-
-Form4* Module::LoadForm4() { return LoadInto<Form4>(form4_); }
 
 }  // namespace kemurina

@@ -13,7 +13,6 @@ class Form4 : public FormBase {
   Q_OBJECT
  public:
   explicit Form4(Module& module);
-  ~Form4() override;
 
   // "ケムリナを開始する(CR)", or Enter anywhere in the window.
   void StartQuitting();

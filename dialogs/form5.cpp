@@ -15,13 +15,7 @@ constexpr int kClientHeight = 8100;
 }  // namespace
 
 Form5::Form5(Module& module) : FormBase(module) {
-  setWindowTitle(QStringLiteral("  (?_?) - help"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                 Qt::WindowCloseButtonHint);
-  setWindowIcon(module_.AppIcon());
-  const Twips tw(module_.platform().Screen());
-  resize(tw.X(kClientWidth), tw.Y(kClientHeight));
+  SetUpWindow(QStringLiteral("  (?_?) - help"), kClientWidth, kClientHeight, Frame::SizableMinMax);
 
   Text1 = new QPlainTextEdit(this);
   Text1->setReadOnly(true);
@@ -38,8 +32,6 @@ Form5::Form5(Module& module) : FormBase(module) {
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   Text1->setPlainText(text);
 }
-
-Form5::~Form5() = default;
 
 void Form5::Load() {
   const ScreenMetrics screen = module_.platform().Screen();
@@ -62,24 +54,6 @@ void Form5::resizeEvent(QResizeEvent* e) {
 void Form5::changeEvent(QEvent* e) {
   FormBase::changeEvent(e);
   if (e->type() == QEvent::WindowStateChange) FitText();
-}
-
-// --- the module's side of the window --------------------------------------
-
-Form5* Module::form5() const { return static_cast<Form5*>(Live(form5_)); }
-
-Form5* Module::LoadForm5() { return LoadInto<Form5>(form5_); }
-
-void Module::OpenHelpWindow() {
-  Form5* help = LoadForm5();
-  if (!help) return;
-  // Asked for again while minimised, it comes back rather than staying an icon.
-  if (help->windowState() & Qt::WindowMinimized) {
-    help->setWindowState(help->windowState() & ~Qt::WindowMinimized);
-  }
-  help->show();
-  help->raise();
-  help->activateWindow();
 }
 
 }  // namespace kemurina

@@ -12,10 +12,9 @@ class Form5 : public FormBase {
   Q_OBJECT
  public:
   explicit Form5(Module& module);
-  ~Form5() override;
 
   // Centres the window on the screen and fits the text to it.
-  void Load();
+  void Load() override;
 
   QPlainTextEdit* Text1 = nullptr;
 

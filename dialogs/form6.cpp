@@ -16,8 +16,6 @@ namespace kemurina {
 
 namespace {
 
-constexpr int kClientWidth = 5415;
-constexpr int kClientHeight = 3630;
 constexpr int kImageTop = 900;
 constexpr int kImageLefts[3] = {1200, 2570, 3960};
 constexpr int kImageWidth = 375;
@@ -25,10 +23,6 @@ constexpr int kImageHeight = 345;
 constexpr int kFrameMilliseconds = 450;
 constexpr int kLabelLeft = 480;
 constexpr int kLabelWidth = 4575;
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The frame drawn for the screen's pixel density: season_0@2x.png on a screen
 // of ratio 2, and so on; the nearest smaller drawing where one is missing.
@@ -50,7 +44,7 @@ QPixmap LoadFrame(int index, qreal ratio) {
 }  // namespace
 
 Form6::Form6(Module& module) : FormBase(module) {
-  SetUpFixedWindow(FromView(kSeasonDesignCaption), kClientWidth, kClientHeight);
+  SetUpWindow(QString::fromUtf8(kSeasonDesignCaption), 5415, 3630);
   const Twips tw(module_.platform().Screen());
 
   for (int i = 0; i < 2; ++i) frames_[static_cast<size_t>(i)] = LoadFrame(i, devicePixelRatioF());
@@ -78,9 +72,7 @@ Form6::Form6(Module& module) : FormBase(module) {
   Label3[1] =
       label("成功しますように！", kSeasonLabel3SecondDesignTop, 375, DesignFont(14.25, true));
 
-  Command1 = new QPushButton(QStringLiteral("ケムリナを開始する(CR)"), this);
-  Command1->setAutoDefault(false);
-  tw.Place(Command1, 1560, 2760, 2295, 375);
+  Command1 = AddButton("ケムリナを開始する(CR)", {1560, 2760, 2295, 375});
   connect(Command1, &QPushButton::clicked, this, &Form6::StartQuitting);
 
   animation_ = new QTimer(this);
@@ -91,18 +83,16 @@ Form6::Form6(Module& module) : FormBase(module) {
   CentreOnScreen(this, module_.platform().Screen());
 }
 
-Form6::~Form6() = default;
-
 void Form6::Load() {
   for (QLabel* image : Image1) image->hide();
   for (QLabel* l : {Label1, Label2, Label3[0], Label3[1]}) l->clear();
 
   const SeasonView season = SeasonViewFor(module_.settings().QuitDate());
-  setWindowTitle(FromView(season.Caption));
-  Label1->setText(FromView(season.Label1));
-  Label2->setText(FromView(season.Label2));
-  Label3[0]->setText(FromView(season.Label3[0]));
-  Label3[1]->setText(FromView(season.Label3[1]));
+  setWindowTitle(QString::fromUtf8(season.Caption));
+  Label1->setText(QString::fromUtf8(season.Label1));
+  Label2->setText(QString::fromUtf8(season.Label2));
+  Label3[0]->setText(QString::fromUtf8(season.Label3[0]));
+  Label3[1]->setText(QString::fromUtf8(season.Label3[1]));
   const Twips tw(module_.platform().Screen());
   Label2->move(Label2->x(), tw.Y(season.Label2Top));
   Label3[1]->move(Label3[1]->x(), tw.Y(season.Label3SecondTop));
@@ -134,11 +124,5 @@ void Form6::hideEvent(QHideEvent* e) {
   animation_->stop();
   FormBase::hideEvent(e);
 }
-
-// --- the module's side ------------------------------------------------------
-
-Form6* Module::form6() const { return static_cast<Form6*>(Live(form6_)); }
-
-Form6* Module::LoadForm6() { return LoadInto<Form6>(form6_); }
 
 }  // namespace kemurina

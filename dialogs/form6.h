@@ -16,10 +16,9 @@ class Form6 : public FormBase {
   Q_OBJECT
  public:
   explicit Form6(Module& module);
-  ~Form6() override;
 
   // The load handler: the texts, places and pictures for the quit day.
-  void Load();
+  void Load() override;
 
   // "ケムリナを開始する(CR)", or Enter in the window.
   void StartQuitting();
@@ -29,8 +28,7 @@ class Form6 : public FormBase {
   int Frame() const { return frame_; }
   void ShowNextFrame();
 
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
+  QLabel *Label1 = nullptr, *Label2 = nullptr;
   std::array<QLabel*, 2> Label3{};
   std::array<QLabel*, 3> Image1{};
   QPushButton* Command1 = nullptr;

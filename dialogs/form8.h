@@ -7,26 +7,18 @@
 
 namespace kemurina {
 
-// The companion product's notice. It takes the settings dialog's place and
-// brings the dialog back when it is closed.
+// The companion product's notice. It takes the settings dialog's place (its
+// corner too) and brings the dialog back when it is closed.
 class Form8 : public FormBase {
   Q_OBJECT
  public:
   explicit Form8(Module& module);
-  ~Form8() override;
-
-  // Places the notice where the settings dialog stood.
-  void Load();
 
   QPlainTextEdit* Text1 = nullptr;
   QPushButton* Command2 = nullptr;
 
  protected:
   void OnUnload() override;
-  void paintEvent(QPaintEvent* e) override;
-
- private:
-  void OpenCompanionPage();
 };
 
 }  // namespace kemurina

@@ -8,6 +8,17 @@
 
 namespace kemurina {
 
+namespace {
+
+// By CharacterStage: a duck every 11 days, and from the third on the ducks of
+// the stage sit where the progress bar was.
+constexpr StagePictures kStagePictures[7] = {
+    {{}, 0, false},       {{0}, 1, false},      {{0, 2}, 2, false},   {{0, 1, 2}, 3, true},
+    {{2, 3, 1}, 3, true}, {{3, 5, 1}, 3, true}, {{3, 4, 5}, 3, true},
+};
+
+}  // namespace
+
 std::string CalendarForm(const ProgressSnapshot& snap) {
   return Wide(snap.ElapsedYears) + "年" + Wide(snap.ElapsedMonths) + "ヶ月" +
          Wide(snap.ElapsedDays) + "日" + Wide(snap.ElapsedHours) + "時間" + Wide(snap.ElapsedMins) +
@@ -27,6 +38,7 @@ RefreshResult ComputeRefresh(const Settings& s, const LocalTime& now, int luck, 
   RefreshResult r;
   ProgressSnapshot& snap = r.Snapshot;
   snap = ComputeSnapshot(s, now);
+  r.Pictures = kStagePictures[snap.CharacterStage];
 
   r.Label2[0] = CalendarForm(snap);
 

@@ -9,12 +9,21 @@
 
 namespace kemurina {
 
+// The character pictures of one stage. They are counted along one row:
+// Image1(10), Image1(11), Image1(12), Image3(0), Image3(1), Image3(2).
+struct StagePictures {
+  std::array<int, 3> Shown;  // in the order they are shown; the first Count count
+  int Count;
+  bool MovedDown;  // to top 2850, where the progress bar was
+};
+
 // Everything one refresh writes, computed without any window: the six value
 // captions, the snapshot (colour, pictures, bar), the summary sentence and
 // the mini window's text.
 struct RefreshResult {
   ProgressSnapshot Snapshot;
   std::array<std::string, 6> Label2;
+  StagePictures Pictures;
   int MessageIndex = 0;
   std::string SummarySentence;
   std::string SummaryText;

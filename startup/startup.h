@@ -56,6 +56,9 @@ enum class InitialReload {
 // The file itself is left for the user to put right through the settings.
 InitialReload ReloadInitial(const std::filesystem::path& file, const LocalTime& now, Settings& s);
 
+// Told by a copy that finds another one running, before it ends.
+inline constexpr std::string_view kAlreadyRunningMessage = "プログラムは既に起動されています。";
+
 // Told once, when the record has to stand in for a damaged initial.ini.
 inline constexpr std::string_view kUnreadableInitialMessage =
     "ケムリナ日の記録（kemurinadata の initial.ini）が読み込めませんでした。"

@@ -5,8 +5,71 @@
 
 #include "windows/app_title.h"
 #include "windows/module.h"
+#include "windows/placement.h"
 
 namespace kemurina {
+
+struct DisplayWindow::MenuItem {
+  const char* Caption;
+  QAction* DisplayWindow::*Item;
+  void (*Run)(DisplayWindow& w);
+};
+
+// In the order of Command.
+const DisplayWindow::MenuItem DisplayWindow::kMenuItems[] = {
+    {"コピーする", &DisplayWindow::mnuCopy, [](DisplayWindow& w) { w.module_.CopyFullSummary(); }},
+    {"ツイッター用にコピー", &DisplayWindow::mnuCopy2,
+     [](DisplayWindow& w) { w.module_.CopyShortSummary(); }},
+    {"ブログや掲示板を開く", &DisplayWindow::mnuBlog,
+     [](DisplayWindow& w) { w.module_.OpenBbsPage(&w); }},
+    {"設定変更をする", &DisplayWindow::mnuSettei, [](DisplayWindow& w) { w.OpenSettings(); }},
+    {"バージョン情報", &DisplayWindow::mnuVer,
+     [](DisplayWindow& w) { w.module_.ShowVersionBox(&w); }},
+    {"ミニサイズで運転する", &DisplayWindow::mnuMini, [](DisplayWindow& w) { w.SwitchWindow(); }},
+    {"標準サイズで運転する", &DisplayWindow::mnuSt, [](DisplayWindow& w) { w.SwitchWindow(); }},
+    {"ヘルプを読む", &DisplayWindow::mnuHelp,
+     [](DisplayWindow& w) { w.module_.OpenDialog(Dialog::Help); }},
+    {"アプリケーションの終了", &DisplayWindow::mnuExit, [](DisplayWindow& w) { w.Unload(); }},
+};
+
+void DisplayWindow::BuildMenu(const QString& title, std::initializer_list<Command> order) {
+  mnuPopup = new QMenu(title, this);
+  for (const Command command : order) {
+    const MenuItem& item = kMenuItems[static_cast<int>(command)];
+    QAction* action = mnuPopup->addAction(QString::fromUtf8(item.Caption));
+    this->*item.Item = action;
+    connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+  }
+}
+
+void DisplayWindow::Run(Command command) { kMenuItems[static_cast<int>(command)].Run(*this); }
+
+void DisplayWindow::OpenSettings() {
+  // The close handlers save both windows' corners and the options; while the
+  // dialog is open neither window is loaded and no refresh runs.
+  hide();
+  Unload();
+  module_.OpenDialog(Dialog::Settings);
+}
+
+void DisplayWindow::RestoreCorner(Settings& s) {
+  const QPoint corner = CorrectPlacement(module_.platform().Screen(), corner_.MarginWidth,
+                                         corner_.MarginHeight, s.*corner_.Left, s.*corner_.Top);
+  s.*corner_.Left = corner.x();
+  s.*corner_.Top = corner.y();
+  MoveToTwips(corner.x(), corner.y());
+}
+
+void DisplayWindow::OnUnload() {
+  RemoveTrayIcon();
+  // The normal place, not the minimised one, is what comes back next time.
+  setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+  Settings& s = module_.settings();
+  StoreCorner(s.*corner_.Left, s.*corner_.Top);
+  module_.SaveOptionsOnClose();
+  // This window counts as gone already, so what is found is the other one.
+  if (DisplayWindow* other = module_.Find<DisplayWindow>()) other->Unload();
+}
 
 void DisplayWindow::CreateTray() {
   tray_ = module_.platform().CreateTrayIcon(this, module_.AppIcon(), AppTitle(),

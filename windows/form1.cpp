@@ -1,36 +1,20 @@
 #include "windows/form1.h"
 
-#include <QContextMenuEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
 #include "windows/fonts.h"
 #include "windows/form7.h"
 #include "windows/module.h"
-#include "windows/placement.h"
 #include "windows/twips.h"
 
 namespace kemurina {
 
 namespace {
 
-constexpr int kClientWidth = 5625;
-constexpr int kClientHeight = 3330;
-constexpr int kBackground = 0xC0C0C0;
 constexpr int kMovedDownTop = 2850;
 
-struct Box {
-  int Left, Top, Width, Height;
-};
-
-struct CaptionDesign {
-  int Index;
-  Box Where;
-  const char* Text;
-};
-
-constexpr CaptionDesign kCaptions[] = {
+constexpr LabelDesign kCaptions[] = {
     {0, {120, 60, 1335, 135}, "ケムリナからの日数"},
     {4, {120, 610, 975, 135}, "延びた寿命"},
     {2, {120, 1155, 1335, 135}, "節約できた金額"},
@@ -67,30 +51,29 @@ constexpr Box kLungMiddle = {4560, 1100, 375, 210};
 
 }  // namespace
 
-Form1::Form1(Module& module) : DisplayWindow(module) {
-  SetUpFixedWindow(QStringLiteral(" ケムリナ式 - hakkaro"), kClientWidth, kClientHeight,
-                   MinimiseButton::Yes);
+Form1::Form1(Module& module)
+    : DisplayWindow(module, {&Settings::MainLeft, &Settings::MainTop, 5000, 3000}) {
+  SetUpWindow(QStringLiteral(" ケムリナ式 - hakkaro"), 5625, 3330, Frame::FixedMinimise);
   setAutoFillBackground(true);
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, FromBgr(kBackground));
+  pal.setColor(QPalette::Window, FromBgr(0xC0C0C0));
   setPalette(pal);
   BuildControls();
-  BuildMenu();
+  BuildMenu(QStringLiteral("popup"), {Command::Copy, Command::Copy2, Command::Blog, Command::Settei,
+                                      Command::Ver, Command::Mini, Command::Help, Command::Exit});
 }
-
-Form1::~Form1() = default;
 
 void Form1::BuildControls() {
   const Twips tw(module_.platform().Screen());
 
-  for (const CaptionDesign& c : kCaptions) {
+  for (const LabelDesign& c : kCaptions) {
     auto* label = new ClickLabel(this);
     label->setText(QString::fromUtf8(c.Text));
     label->setFont(DesignFont(8.25));
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(pal);
-    tw.Place(label, c.Where.Left, c.Where.Top, c.Where.Width, c.Where.Height);
+    tw.Place(label, c.Where);
     // The substitute font runs a little wider than the design's; a caption is
     // never cut off, it may reach a few pixels further right instead.
     const QSize hint = label->sizeHint();
@@ -103,37 +86,24 @@ void Form1::BuildControls() {
   for (int i = 0; i < 6; ++i) {
     auto* label = new ClickLabel(this);
     label->setAutoFillBackground(true);
-    label->setFont(DesignFont(9));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setAccessibleName(QString::fromUtf8(kValueNames[i]));
-    const Box& b = kValueLabels[i];
-    tw.Place(label, b.Left, b.Top, b.Width, b.Height);
+    tw.Place(label, kValueLabels[i]);
     Label2[static_cast<size_t>(i)] = label;
-  }
-  {
-    // The design's grey and white, until the load handler applies the user's.
-    QPalette pal = Label2[0]->palette();
-    for (ClickLabel* label : Label2) {
-      pal.setColor(QPalette::Window, FromBgr(0x808080));
-      pal.setColor(QPalette::WindowText, Qt::white);
-      label->setPalette(pal);
-    }
   }
   connect(Label2[0], &ClickLabel::clicked, this, &Form1::ToggleDayForm);
 
   const QPixmap duckA(QStringLiteral(":/duck_a.png"));
   const QPixmap duckB(QStringLiteral(":/duck_b.png"));
-  for (int i = 0; i < 3; ++i) {
-    auto* a = new ClickLabel(this);
-    a->setPixmap(duckA);
-    a->setAccessibleName(QStringLiteral("アヒル"));
-    tw.Place(a, kPictureLefts[i], kImage1Top, kPictureWidth, kPictureHeight);
-    image1_[static_cast<size_t>(i)] = a;
-    auto* b = new ClickLabel(this);
-    b->setPixmap(duckB);
-    b->setAccessibleName(QStringLiteral("アヒル"));
-    tw.Place(b, kPictureLefts[i], kImage3Top, kPictureWidth, kPictureHeight);
-    image3_[static_cast<size_t>(i)] = b;
+  for (size_t i = 0; i < 3; ++i) {
+    for (const bool image1 : {true, false}) {  // Image1 first in each column
+      auto* duck = new ClickLabel(this);
+      duck->setPixmap(image1 ? duckA : duckB);
+      duck->setAccessibleName(QStringLiteral("アヒル"));
+      tw.Place(duck, kPictureLefts[i], image1 ? kImage1Top : kImage3Top, kPictureWidth,
+               kPictureHeight);
+      pictures_[image1 ? i : 3 + i] = duck;
+    }
   }
 
   Image2 = new ClickLabel(this);
@@ -141,17 +111,15 @@ void Form1::BuildControls() {
   tw.Place(Image2, 0, 240, 240, 240);
   Image2->hide();
 
-  auto button = [&](const char* text, const Box& b) {
-    auto* command = new QPushButton(QString::fromUtf8(text), this);
-    command->setFont(DesignFont(9));
-    command->setAutoDefault(false);
-    tw.Place(command, b.Left, b.Top, b.Width, b.Height);
-    return command;
+  auto button = [&](const char* text, const Box& b, Command command) {
+    QPushButton* pushButton = AddButton(text, b);
+    connect(pushButton, &QPushButton::clicked, this, [this, command] { Run(command); });
+    return pushButton;
   };
-  Command3 = button("コピ１", {120, 2950, 735, 300});
-  Command4 = button("コピ２", {960, 2950, 735, 300});
-  Command2 = button("ＢＢＳ", {3960, 2950, 735, 300});
-  Command1 = button("設定", {4800, 2950, 735, 300});
+  Command3 = button("コピ１", {120, 2950, 735, 300}, Command::Copy);
+  Command4 = button("コピ２", {960, 2950, 735, 300}, Command::Copy2);
+  Command2 = button("ＢＢＳ", {3960, 2950, 735, 300}, Command::Blog);
+  Command1 = button("設定", {4800, 2950, 735, 300}, Command::Settei);
   setTabOrder(Command1, Command3);
   setTabOrder(Command3, Command2);
   setTabOrder(Command2, Command4);
@@ -163,125 +131,35 @@ void Form1::BuildControls() {
   ProgressBar1->setAccessibleName(QStringLiteral("次のアヒルまで"));
   tw.Place(ProgressBar1, 1800, 3120, 2055, 120);
 
-  connect(Command3, &QPushButton::clicked, this, [this] { module_.CopyFullSummary(); });
-  connect(Command4, &QPushButton::clicked, this, [this] { module_.CopyShortSummary(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { module_.OpenBbsPage(this); });
-  connect(Command1, &QPushButton::clicked, this, &Form1::OpenSettings);
-
   Timer1 = new QTimer(this);
   Timer1->setInterval(30000);
   connect(Timer1, &QTimer::timeout, this, [this] { module_.RefreshAll(); });
 }
 
-void Form1::BuildMenu() {
-  mnuPopup = new QMenu(QStringLiteral("popup"), this);
-  auto item = [this](const char* text) { return mnuPopup->addAction(QString::fromUtf8(text)); };
-  mnuCopy = item("コピーする");
-  mnuCopy2 = item("ツイッター用にコピー");
-  mnuBlog = item("ブログや掲示板を開く");
-  mnuSettei = item("設定変更をする");
-  mnuVer = item("バージョン情報");
-  mnuMini = item("ミニサイズで運転する");
-  mnuHelp = item("ヘルプを読む");
-  mnuExit = item("アプリケーションの終了");
-
-  // The items that repeat a button run the button's own handler.
-  connect(mnuCopy, &QAction::triggered, Command3, &QPushButton::click);
-  connect(mnuCopy2, &QAction::triggered, Command4, &QPushButton::click);
-  connect(mnuBlog, &QAction::triggered, Command2, &QPushButton::click);
-  connect(mnuSettei, &QAction::triggered, Command1, &QPushButton::click);
-  connect(mnuVer, &QAction::triggered, this, [this] { module_.ShowVersionBox(this); });
-  connect(mnuMini, &QAction::triggered, this, &Form1::SwitchToMini);
-  connect(mnuHelp, &QAction::triggered, this, [this] { module_.OpenHelpWindow(); });
-  connect(mnuExit, &QAction::triggered, this, [this] { Unload(); });
-}
-
-bool Form1::Load() {
-  Platform& platform = module_.platform();
-  if (!platform.AcquireSingleInstance()) {
-    platform.ShowMessage(nullptr, QStringLiteral("プログラムは既に起動されています。"));
-    module_.EndProcess();
-    return false;
-  }
+void Form1::Load() {
+  if (!ClaimSingleInstance()) return;
   module_.ReloadFiles();
-
-  for (int i = 10; i <= 12; ++i) Image1(i)->hide();
-  for (int i = 0; i <= 2; ++i) Image3(i)->hide();
-  Image2->hide();
-
-  module_.RefreshAll();
-
-  Settings& s = module_.settings();
-  const ScreenMetrics screen = platform.Screen();
-  const QPoint corner = CorrectPlacement(screen, 5000, 3000, s.MainLeft, s.MainTop);
-  s.MainLeft = corner.x();
-  s.MainTop = corner.y();
-  const Twips tw(screen);
-  move(tw.Point(s.MainLeft, s.MainTop));
-
-  ApplyLabelColours();
-
+  RestoreCorner(module_.settings());
+  for (ClickLabel* label : Label2) ApplyTextColours(label);
   CreateTray();
   Timer1->start();
-  return true;
-}
-
-void Form1::ApplyLabelColours() {
-  const Settings& s = module_.settings();
-  for (ClickLabel* label : Label2) {
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, FromBgr(s.TextBackColor));
-    pal.setColor(QPalette::WindowText, FromBgr(s.TextForeColor));
-    label->setPalette(pal);
-  }
 }
 
 void Form1::ShowRefresh(const RefreshResult& r) {
   const ProgressSnapshot& snap = r.Snapshot;
-  Label2[0]->SetValue(QString::fromStdString(r.Label2[0]));
-  Label2[2]->SetValue(QString::fromStdString(r.Label2[2]));
-  Label2[1]->SetValue(QString::fromStdString(r.Label2[1]));
-  Label2[4]->SetValue(QString::fromStdString(r.Label2[4]));
-  Label2[5]->SetValue(QString::fromStdString(r.Label2[5]));
-  Label2[3]->SetValue(QString::fromStdString(r.Label2[3]));
+  for (size_t i : {0, 2, 1, 4, 5, 3}) Label2[i]->SetValue(QString::fromStdString(r.Label2[i]));
 
   lungFill_ = snap.LungColour;
   update();
 
-  for (int i = 10; i <= 12; ++i) Image1(i)->hide();
-  for (int i = 0; i <= 2; ++i) Image3(i)->hide();
-  std::vector<QLabel*> movedDown;
-  switch (snap.CharacterStage) {
-    case 0:
-      break;
-    case 1:
-      Image1(10)->show();
-      break;
-    case 2:
-      Image1(10)->show();
-      Image1(12)->show();
-      break;
-    case 3:
-      movedDown = {Image1(10), Image1(11), Image1(12)};
-      break;
-    case 4:
-      movedDown = {Image1(12), Image3(0), Image1(11)};
-      break;
-    case 5:
-      movedDown = {Image3(0), Image3(2), Image1(11)};
-      break;
-    default:
-      movedDown = {Image3(0), Image3(1), Image3(2)};
-      break;
+  for (ClickLabel* picture : pictures_) picture->hide();
+  const Twips tw(module_.platform().Screen());
+  for (int n = 0; n < r.Pictures.Count; ++n) {
+    ClickLabel* picture = pictures_.at(static_cast<size_t>(r.Pictures.Shown.at(n)));
+    picture->show();
+    if (r.Pictures.MovedDown) picture->move(picture->x(), tw.Y(kMovedDownTop));
   }
-  if (!movedDown.empty()) {
-    const Twips tw(module_.platform().Screen());
-    for (QLabel* picture : movedDown) {
-      picture->show();
-      picture->move(picture->x(), tw.Y(kMovedDownTop));
-    }
-    ProgressBar1->hide();
-  }
+  if (!snap.ProgressVisible) ProgressBar1->hide();
   ProgressBar1->setValue(snap.ProgressValue);
 }
 
@@ -298,7 +176,7 @@ void Form1::ToggleDayForm() {
 
 void Form1::SwitchToMini() {
   Settings& s = module_.settings();
-  Form7* mini = module_.LoadForm7();
+  Form7* mini = module_.Find<Form7>();
   if (!mini) return;
   if (s.WindowMode == window_mode::kNeverSwitched) mini->move(pos());
   s.WindowMode = window_mode::kMiniInUse;
@@ -306,24 +184,9 @@ void Form1::SwitchToMini() {
   mini->show();
 }
 
-void Form1::OpenSettings() {
-  hide();
-  Unload();
-  module_.OpenSettingsDialog();
-}
-
 void Form1::OnUnload() {
   Timer1->stop();
-  setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-  Settings& s = module_.settings();
-  if (module_.PositionsReliable()) {
-    const Twips tw(module_.platform().Screen());
-    s.MainLeft = tw.ToTwipsX(pos().x());
-    s.MainTop = tw.ToTwipsY(pos().y());
-  }
-  module_.SaveOptionsOnClose();
-  RemoveTrayIcon();
-  if (Form7* mini = module_.form7()) mini->Unload();
+  DisplayWindow::OnUnload();
 }
 
 void Form1::paintEvent(QPaintEvent*) {
@@ -332,8 +195,8 @@ void Form1::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setPen(Qt::NoPen);
   p.setBrush(FromBgr(lungFill_));
-  for (const Box& b : kLungs) p.drawEllipse(tw.Rect(b.Left, b.Top, b.Width, b.Height));
-  p.drawRect(tw.Rect(kLungMiddle.Left, kLungMiddle.Top, kLungMiddle.Width, kLungMiddle.Height));
+  for (const Box& b : kLungs) p.drawEllipse(tw.Rect(b));
+  p.drawRect(tw.Rect(kLungMiddle));
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(QPen(Qt::white, 1));
   for (const Line& l : kLines) p.drawLine(tw.Point(l.X1, l.Y1), tw.Point(l.X2, l.Y2));

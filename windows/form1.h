@@ -1,18 +1,14 @@
 #pragma once
 
-#include <QAction>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <array>
 #include <map>
-#include <memory>
 
 #include "engine/refresh.h"
 #include "windows/click_label.h"
 #include "windows/display_window.h"
-#include "windows/platform.h"
 
 namespace kemurina {
 
@@ -22,10 +18,9 @@ class Form1 : public DisplayWindow {
   Q_OBJECT
  public:
   explicit Form1(Module& module);
-  ~Form1() override;
 
-  // The load handler: false when it ended the program (a second copy).
-  bool Load();
+  // Ends the program instead when another copy runs.
+  void Load() override;
 
   // Writes one refresh into the controls, in the refresh's order.
   void ShowRefresh(const RefreshResult& r);
@@ -33,41 +28,28 @@ class Form1 : public DisplayWindow {
   void ToggleDayForm();
   void SwitchToMini();
 
-  QLabel* Image1(int index) const { return image1_.at(static_cast<size_t>(index - 10)); }
-  QLabel* Image3(int index) const { return image3_.at(static_cast<size_t>(index)); }
+  QLabel* Image1(int index) const { return pictures_.at(static_cast<size_t>(index - 10)); }
+  QLabel* Image3(int index) const { return pictures_.at(static_cast<size_t>(3 + index)); }
   int LungFill() const { return lungFill_; }
 
   // Controls under their design names.
   std::map<int, QLabel*> Label1;
   std::array<ClickLabel*, 6> Label2{};
   ClickLabel* Image2 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
-  QPushButton* Command3 = nullptr;
-  QPushButton* Command4 = nullptr;
+  QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
   QTimer* Timer1 = nullptr;
-  QAction* mnuCopy = nullptr;
-  QAction* mnuCopy2 = nullptr;
-  QAction* mnuBlog = nullptr;
-  QAction* mnuSettei = nullptr;
-  QAction* mnuVer = nullptr;
-  QAction* mnuMini = nullptr;
-  QAction* mnuHelp = nullptr;
-  QAction* mnuExit = nullptr;
 
  protected:
+  void SwitchWindow() override { SwitchToMini(); }
   void OnUnload() override;
   void paintEvent(QPaintEvent* e) override;
 
  private:
   void BuildControls();
-  void BuildMenu();
-  void OpenSettings();
-  void ApplyLabelColours();
 
-  std::array<ClickLabel*, 3> image1_{};
-  std::array<ClickLabel*, 3> image3_{};
+  // Image1(10), Image1(11), Image1(12), Image3(0), Image3(1), Image3(2).
+  std::array<ClickLabel*, 6> pictures_{};
   int lungFill_ = 0xC0C0FF;
 };
 

@@ -1,35 +1,17 @@
 #include "windows/form7.h"
 
-#include <QContextMenuEvent>
-#include <QMouseEvent>
-
 #include "windows/fonts.h"
 #include "windows/form1.h"
 #include "windows/module.h"
-#include "windows/placement.h"
 #include "windows/twips.h"
 
 namespace kemurina {
 
-namespace {
-constexpr int kClientWidth = 4230;
-constexpr int kClientHeight = 1320;
-constexpr int kDesignBackground = 0x80C0FF;
-}  // namespace
-
-Form7::Form7(Module& module) : DisplayWindow(module) {
-  setWindowTitle(QStringLiteral(" ケムリナ式 mini mode"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  setWindowIcon(module_.AppIcon());
-  setFont(DesignFont(9));
+Form7::Form7(Module& module)
+    : DisplayWindow(module, {&Settings::MiniLeft, &Settings::MiniTop, 3500, 1500}) {
+  SetUpWindow(QStringLiteral(" ケムリナ式 mini mode"), 4230, 1320, Frame::SizableMinimise);
   setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, FromBgr(kDesignBackground));
-  setPalette(pal);
-
   const Twips tw(module_.platform().Screen());
-  resize(tw.X(kClientWidth), tw.Y(kClientHeight));
 
   // Wider than the window on purpose: the ends of long lines are cut off.
   Label1 = new ClickLabel(this);
@@ -37,10 +19,6 @@ Form7::Form7(Module& module) : DisplayWindow(module) {
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1->setTextFormat(Qt::PlainText);
   Label1->setAccessibleName(QStringLiteral("ケムリナの記録"));
-  QPalette labelPal = Label1->palette();
-  labelPal.setColor(QPalette::Window, FromBgr(kDesignBackground));
-  labelPal.setColor(QPalette::WindowText, Qt::white);
-  Label1->setPalette(labelPal);
   tw.Place(Label1, 120, 120, 5000, 1095);
   connect(Label1, &ClickLabel::doubleClicked, this, &Form7::HideToTray);
   connect(Label1, &ClickLabel::rightPressed, this,
@@ -52,46 +30,20 @@ Form7::Form7(Module& module) : DisplayWindow(module) {
   Image2->hide();
   connect(Image2, &ClickLabel::doubleClicked, this, &Form7::HideToTray);
 
-  mnuPopup = new QMenu(QStringLiteral("Popupmenu"), this);
-  auto item = [this](const char* text) { return mnuPopup->addAction(QString::fromUtf8(text)); };
-  mnuCopy = item("コピーする");
-  mnuCopy2 = item("ツイッター用にコピー");
-  mnuBlog = item("ブログや掲示板を開く");
-  mnuHelp = item("ヘルプを読む");
-  mnuSettei = item("設定変更をする");
-  mnuVer = item("バージョン情報");
-  mnuSt = item("標準サイズで運転する");
-  mnuExit = item("アプリケーションの終了");
-  connect(mnuCopy, &QAction::triggered, this, [this] { module_.CopyFullSummary(); });
-  connect(mnuCopy2, &QAction::triggered, this, [this] { module_.CopyShortSummary(); });
-  connect(mnuBlog, &QAction::triggered, this, [this] { module_.OpenBbsPage(this); });
-  connect(mnuHelp, &QAction::triggered, this, [this] { module_.OpenHelpWindow(); });
-  connect(mnuSettei, &QAction::triggered, this, &Form7::OpenSettings);
-  connect(mnuVer, &QAction::triggered, this, [this] { module_.ShowVersionBox(this); });
-  connect(mnuSt, &QAction::triggered, this, &Form7::SwitchToMain);
-  connect(mnuExit, &QAction::triggered, this, [this] { Unload(); });
+  BuildMenu(QStringLiteral("Popupmenu"),
+            {Command::Copy, Command::Copy2, Command::Blog, Command::Help, Command::Settei,
+             Command::Ver, Command::St, Command::Exit});
 }
 
-Form7::~Form7() = default;
-
 void Form7::Load() {
-  Settings& s = module_.settings();
-  const ScreenMetrics screen = module_.platform().Screen();
-  const QPoint corner = CorrectPlacement(screen, 3500, 1500, s.MiniLeft, s.MiniTop);
-  s.MiniLeft = corner.x();
-  s.MiniTop = corner.y();
-  move(Twips(screen).Point(s.MiniLeft, s.MiniTop));
-
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, FromBgr(s.TextBackColor));
-  setPalette(pal);
-  QPalette labelPal = Label1->palette();
-  labelPal.setColor(QPalette::Window, FromBgr(s.TextBackColor));
-  labelPal.setColor(QPalette::WindowText, FromBgr(s.TextForeColor));
-  Label1->setPalette(labelPal);
-
+  ShowAsIn(module_.settings());
   CreateTray();
-  module_.RefreshAll();
+}
+
+void Form7::ShowAsIn(Settings& s) {
+  RestoreCorner(s);
+  ApplyTextColours(this, s);
+  ApplyTextColours(Label1, s);
 }
 
 void Form7::SetSummaryText(const std::string& text) {
@@ -108,30 +60,8 @@ void Form7::SetSummaryText(const std::string& text) {
 
 void Form7::SwitchToMain() {
   module_.settings().WindowMode = window_mode::kSwitchedBack;
-  if (Form1* main = module_.LoadForm1()) main->show();
+  if (Form1* main = module_.Find<Form1>()) main->show();
   hide();
-}
-
-void Form7::StorePosition() {
-  if (!module_.PositionsReliable()) return;
-  const Twips tw(module_.platform().Screen());
-  module_.settings().MiniLeft = tw.ToTwipsX(pos().x());
-  module_.settings().MiniTop = tw.ToTwipsY(pos().y());
-}
-
-void Form7::OpenSettings() {
-  StorePosition();
-  hide();
-  Unload();
-  module_.OpenSettingsDialog();
-}
-
-void Form7::OnUnload() {
-  RemoveTrayIcon();
-  setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-  StorePosition();
-  module_.SaveOptionsOnClose();
-  if (Form1* main = module_.form1()) main->Unload();
 }
 
 }  // namespace kemurina

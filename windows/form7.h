@@ -1,12 +1,7 @@
 #pragma once
 
-#include <QAction>
-#include <QMenu>
-#include <memory>
-
 #include "windows/click_label.h"
 #include "windows/display_window.h"
-#include "windows/platform.h"
 
 namespace kemurina {
 
@@ -16,30 +11,20 @@ class Form7 : public DisplayWindow {
   Q_OBJECT
  public:
   explicit Form7(Module& module);
-  ~Form7() override;
 
-  void Load();
+  void Load() override;
+  // The place and the colours a record holds: its corner, brought back onto
+  // the screen, the text colours on the label, the background on the window.
+  void ShowAsIn(Settings& s);
   void SetSummaryText(const std::string& text);
 
   void SwitchToMain();
 
   ClickLabel* Label1 = nullptr;
   ClickLabel* Image2 = nullptr;
-  QAction* mnuCopy = nullptr;
-  QAction* mnuCopy2 = nullptr;
-  QAction* mnuBlog = nullptr;
-  QAction* mnuHelp = nullptr;
-  QAction* mnuSettei = nullptr;
-  QAction* mnuVer = nullptr;
-  QAction* mnuSt = nullptr;
-  QAction* mnuExit = nullptr;
 
  protected:
-  void OnUnload() override;
-
- private:
-  void OpenSettings();
-  void StorePosition();
+  void SwitchWindow() override { SwitchToMain(); }
 };
 
 }  // namespace kemurina

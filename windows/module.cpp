@@ -1,20 +1,22 @@
 #include "windows/module.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QTimer>
+#include <utility>
 
 #include "engine/messages.h"
 #include "engine/refresh.h"
+#include "engine/summary.h"
 #include "engine/version_box.h"
+#include "startup/save_failed_message.h"
 #include "startup/settings_file.h"
 #include "windows/form1.h"
 #include "windows/form7.h"
 
 namespace kemurina {
 
-Module::Module(Platform& platform, std::filesystem::path basePath)
-    : platform_(platform), basePath_(std::move(basePath)), paths_(DataPaths::For(basePath_)) {
+Module::Module(Platform& platform, const std::filesystem::path& basePath)
+    : platform_(platform), paths_(DataPaths::For(basePath)) {
   platform_.WatchSessionEnd([this] { EndSession(); });
 }
 
@@ -22,52 +24,52 @@ Module::~Module() {
   platform_.WatchSessionEnd({});
   // Windows still open (tests, or the end of the event loop) go without their
   // close handlers: the program is ending, not the user closing a window.
-  std::set<FormBase*> left = live_;
-  live_.clear();
+  const std::vector<FormBase*> left = std::exchange(live_, {});
   for (FormBase* form : left) delete form;
 }
 
-FormBase* Module::Live(const QPointer<FormBase>& p) const {
-  FormBase* form = p.data();
-  return form && !form->IsUnloading() ? form : nullptr;
-}
-
-Form1* Module::form1() const { return static_cast<Form1*>(Live(form1_)); }
-Form7* Module::form7() const { return static_cast<Form7*>(Live(form7_)); }
-
 void Module::Open(FirstWindow first) {
-  switch (first) {
-    case FirstWindow::Setup:
-      OpenFirstStart();
-      break;
-    case FirstWindow::MainShown:
-      if (Form1* main = LoadForm1()) {
-        main->show();
-        LoadForm7();
-      }
-      break;
-    case FirstWindow::MiniShown:
-      if (LoadForm1()) {
-        if (Form7* mini = LoadForm7()) mini->show();
-      }
-      break;
+  if (first == FirstWindow::Setup) {
+    OpenDialog(Dialog::FirstStart);
+  } else {
+    ShowDisplayWindows();
   }
 }
 
-Form1* Module::LoadForm1() { return LoadInto<Form1>(form1_); }
+void Module::ShowDisplayWindows(Shown shown) {
+  // The record as the windows are asked for, before the main window's load
+  // reads the files again.
+  Settings asked = settings_;
+  const bool miniInUse =
+      shown == Shown::ByWindowMode && asked.WindowMode == window_mode::kMiniInUse;
+  Form1* main = Load<Form1>();
+  Form7* mini = main ? Load<Form7>() : nullptr;
+  if (!mini) return;
+  // The mini window shown keeps the record as asked: colours picked in the
+  // settings dialog and then cancelled stay on it (not on the main window)
+  // until the next start, and a corner that could not be saved is kept.
+  if (miniInUse) mini->ShowAsIn(asked);
+  RefreshAll();
+  miniInUse ? mini->show() : main->show();
+}
 
-Form7* Module::LoadForm7() { return LoadInto<Form7>(form7_); }
+void Module::ProvideDialog(Dialog dialog, std::function<void()> open) {
+  dialogs_.at(static_cast<std::size_t>(dialog)) = std::move(open);
+}
+
+void Module::OpenDialog(Dialog dialog) {
+  if (const auto& open = dialogs_.at(static_cast<std::size_t>(dialog))) open();
+}
 
 void Module::RefreshAll() {
-  Form1* main = LoadForm1();
+  Form1* main = Find<Form1>();
   if (!main) return;
   const RefreshResult r =
       ComputeRefresh(settings_, platform_.Now(), DrawLuck(platform_.ClockSeed()), DayFormToggle);
   snapshot_ = r.Snapshot;
   summarySentence_ = r.SummarySentence;
   main->ShowRefresh(r);
-  summaryText_ = r.SummaryText;
-  if (Form7* mini = LoadForm7()) mini->SetSummaryText(summaryText_);
+  if (Form7* mini = Find<Form7>()) mini->SetSummaryText(r.SummaryText);
   DayFormToggle = 0;
 }
 
@@ -97,12 +99,12 @@ SummaryInputs Inputs(const Settings& s, const ProgressSnapshot& snap, int dayFor
 }  // namespace
 
 std::string Module::ComposeFull() const {
-  const Captions c = ReadCaptions(form1());
+  const Captions c = ReadCaptions(Find<Form1>());
   return ComposeFullSummary(Inputs(settings_, snapshot_, DayFormToggle, c, summarySentence_));
 }
 
 std::string Module::ComposeShort() const {
-  const Captions c = ReadCaptions(form1());
+  const Captions c = ReadCaptions(Find<Form1>());
   return ComposeShortSummary(Inputs(settings_, snapshot_, DayFormToggle, c, summarySentence_));
 }
 
@@ -117,7 +119,10 @@ void Module::CopyShortSummary() {
 }
 
 void Module::OpenBbsPage(QWidget* owner) {
-  const QString address = QStringLiteral("http://") + QString::fromStdString(settings_.BbsUrl);
+  OpenWebPage(owner, QStringLiteral("http://") + QString::fromStdString(settings_.BbsUrl));
+}
+
+void Module::OpenWebPage(QWidget* owner, const QString& address) {
   if (!platform_.OpenUrl(address)) {
     platform_.ShowMessage(
         owner, QStringLiteral("エラーです。フォルダオプションの関連付けなどを確認してください"));
@@ -134,9 +139,7 @@ bool Module::SaveOptionFile() { return SaveOptions(paths_.Options, settings_); }
 void Module::ReloadFiles() {
   // A file that cannot be read keeps what start-up already put in memory.
   if (ReloadInitial(paths_.Initial, platform_.Now(), settings_) == InitialReload::StandIn) {
-    platform_.ShowMessage(
-        nullptr, QString::fromUtf8(kUnreadableInitialMessage.data(),
-                                   static_cast<qsizetype>(kUnreadableInitialMessage.size())));
+    platform_.ShowMessage(nullptr, QString::fromUtf8(kUnreadableInitialMessage));
   }
   LoadOptions(paths_.Options, settings_);
 }
@@ -153,18 +156,10 @@ QIcon Module::AppIcon() const {
   return appIcon_;
 }
 
-bool Module::PositionsReliable() const {
-  return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
-}
-
-void Module::FormCreated(FormBase* form) { live_.insert(form); }
+void Module::FormCreated(FormBase* form) { live_.push_back(form); }
 
 void Module::FormUnloaded(FormBase* form) {
-  live_.erase(form);
-  for (QPointer<FormBase>* p :
-       {&form1_, &form2_, &form3_, &form4_, &form5_, &form6_, &form7_, &form8_}) {
-    if (p->data() == form) p->clear();
-  }
+  std::erase(live_, form);
   if (!live_.empty()) return;
   // Checked once the current handler has finished: a handler that unloads
   // one window and opens another leaves the program running.
@@ -176,6 +171,38 @@ void Module::FormUnloaded(FormBase* form) {
     }
     QCoreApplication::quit();
   });
+}
+
+void Module::EndSession() {
+  if (sessionEnding_) return;
+  sessionEnding_ = true;
+
+  // The window in use (on screen, minimised or in the tray) closes as its
+  // exit item would: its close handler saves its corner and takes the other
+  // display window down, which saves its own, each writing option.ini.
+  Form1* main = Find<Form1>();
+  Form7* mini = Find<Form7>();
+  FormBase* inUse = main;
+  if (settings_.WindowMode == window_mode::kMiniInUse && mini) inUse = mini;
+  if (!inUse) inUse = mini;
+  if (inUse) inUse->Unload();
+
+  // Whatever else is open goes without opening another window: the settings
+  // dialog does not bring back its opener nor the notice the dialog, so what
+  // the user has not saved is not written, and the files keep what the last
+  // close or save wrote. A first start not yet confirmed stays unconfirmed.
+  ended_ = true;
+  const std::vector<FormBase*> left = live_;
+  for (FormBase* form : left) {
+    if (!form->IsUnloading()) form->Unload();
+  }
+  QCoreApplication::quit();
+}
+
+void Module::SaveOptionsOnClose() { closeSaveFailed_ = !SaveOptionFile(); }
+
+void Module::TellSaveFailed(QWidget* parent) {
+  platform_.ShowMessage(parent, QString::fromStdString(SaveFailedMessage(paths_.Folder.string())));
 }
 
 void Module::EndProcess() {

@@ -15,10 +15,8 @@ namespace kemurina {
 
 // The primary screen in twips, and how many twips make one pixel (15 at 96 DPI).
 struct ScreenMetrics {
-  int WidthTwips = 0;
-  int HeightTwips = 0;
-  double TwipsPerPixelX = 15.0;
-  double TwipsPerPixelY = 15.0;
+  int WidthTwips = 0, HeightTwips = 0;
+  double TwipsPerPixelX = 15.0, TwipsPerPixelY = 15.0;
 };
 
 // One notification-area icon owned by a window.
@@ -57,6 +55,9 @@ class Platform {
   virtual void EndProcess() = 0;
 
   virtual ScreenMetrics Screen() const = 0;
+  // False where the window system does not tell programs where their windows
+  // are (Wayland): stored positions are then kept as they were.
+  virtual bool PositionsReliable() const = 0;
   virtual LocalTime Now() const = 0;
   // The time of day, to reseed the random draw of each refresh.
   virtual std::uint64_t ClockSeed() const = 0;

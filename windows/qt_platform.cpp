@@ -109,6 +109,10 @@ ScreenMetrics QtPlatform::Screen() const {
   return m;
 }
 
+bool QtPlatform::PositionsReliable() const {
+  return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}
+
 LocalTime QtPlatform::Now() const {
   const QDateTime now = QDateTime::currentDateTime();
   const QDate d = now.date();

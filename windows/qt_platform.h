@@ -22,6 +22,7 @@ class QtPlatform : public Platform {
   bool AcquireSingleInstance() override;
   void EndProcess() override;
   ScreenMetrics Screen() const override;
+  bool PositionsReliable() const override;
   LocalTime Now() const override;
   std::uint64_t ClockSeed() const override;
   void WatchSessionEnd(std::function<void()> onEnd) override;

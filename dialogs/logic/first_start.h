@@ -9,8 +9,6 @@
 
 namespace kemurina {
 
-inline constexpr std::string_view kAlreadyRunningMessage = "プログラムは既に起動されています。";
-
 // The setup dialog's check. Both boxes are read by their leading number; when
 // both lie in range the cigarettes a day, the pack price and the length of
 // the chosen size (of kCigaretteSizes) go into s and nothing comes back.

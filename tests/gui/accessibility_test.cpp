@@ -97,7 +97,7 @@ TEST_F(Accessibility, DisplayWindowsAndWhatTheyOpen) {
                          "アプリケーションの終了"}));
 
   Mini().mnuHelp->trigger();
-  Form5* help = module->form5();
+  Form5* help = module->Find<Form5>();
   ASSERT_EQ(Reach(help), "");
   // Without a keyboard caret a screen reader cannot read the help line by line.
   EXPECT_EQ(QApplication::focusWidget(), help->Text1);
@@ -105,7 +105,7 @@ TEST_F(Accessibility, DisplayWindowsAndWhatTheyOpen) {
   EXPECT_TRUE(help->Text1->textCursor().atEnd());
 
   Mini().mnuSettei->trigger();
-  Form2* settings = module->form2();
+  Form2* settings = module->Find<Form2>();
   ASSERT_EQ(Reach(settings), "");
   // On Linux a combo box is heard by its value; its caption comes from its buddy label.
   auto relations =
@@ -117,14 +117,14 @@ TEST_F(Accessibility, DisplayWindowsAndWhatTheyOpen) {
             (std::vector<QWidget*>{settings->Command2, settings->Command6, settings->Command5,
                                    settings->Text4}));
   settings->Command5->click();
-  EXPECT_EQ(Reach(module->form8()), "");
+  EXPECT_EQ(Reach(module->Find<Form8>()), "");
 }
 
 // Setup, welcome and the Christmas greeting with the keyboard alone.
 TEST_F(Accessibility, FirstStartWithTheKeyboardAlone) {
   QAccessible::setActive(true);
   Start({2024, 12, 25, 9, 0});
-  Form3* setup = module->form3();
+  Form3* setup = module->Find<Form3>();
   ASSERT_EQ(Reach(setup), "");
   EXPECT_EQ(QApplication::focusWidget(), setup->Text1[0]);
   QTest::keyClicks(setup->Text1[0], QStringLiteral("25"));
@@ -140,14 +140,14 @@ TEST_F(Accessibility, FirstStartWithTheKeyboardAlone) {
   EXPECT_EQ(QApplication::focusWidget(), setup->Command1);
   Press(Qt::Key_Return);
 
-  Form4* welcome = module->form4();
+  Form4* welcome = module->Find<Form4>();
   ASSERT_EQ(Reach(welcome), "");
   EXPECT_EQ(Tabbing(welcome->Command1, 3),
             (std::vector<QWidget*>{welcome->Command2[0], welcome->Command2[1], welcome->Command1}));
   Press(Qt::Key_Return);
-  ASSERT_EQ(Reach(module->form6()), "");
+  ASSERT_EQ(Reach(module->Find<Form6>()), "");
   Press(Qt::Key_Return);
-  ASSERT_TRUE(module->form1() && module->form1()->isVisible());
+  ASSERT_TRUE(module->Find<Form1>() && module->Find<Form1>()->isVisible());
 }
 
 }  // namespace

@@ -34,8 +34,12 @@ class FakePlatform : public Platform {
   bool AcquireSingleInstance() override { return !anotherCopyRuns; }
   void EndProcess() override { ++endRequests; }
   ScreenMetrics Screen() const override { return screen; }
+  bool PositionsReliable() const override { return positionsReliable; }
   LocalTime Now() const override { return now; }
-  std::uint64_t ClockSeed() const override { return seed; }
+  std::uint64_t ClockSeed() const override {
+    ++seedReads;  // once per refresh
+    return seed;
+  }
   void WatchSessionEnd(std::function<void()> onEnd) override { endSession = std::move(onEnd); }
   bool TrayAvailable() const override { return trayAvailable; }
   std::unique_ptr<TrayIcon> CreateTrayIcon(QWidget*, const QIcon&, const QString& tip,
@@ -46,13 +50,15 @@ class FakePlatform : public Platform {
   }
 
   QStringList messages, openedUrls;
-  bool openUrlSucceeds = true, anotherCopyRuns = false, trayAvailable = true;
+  bool openUrlSucceeds = true, anotherCopyRuns = false, trayAvailable = true,
+       positionsReliable = true;  // false: a window system that keeps places to itself
   QString clipboard;
   int endRequests = 0;
   QList<std::optional<int>> colorAnswers;
   ScreenMetrics screen{15360, 11520, 15.0, 15.0};  // 1024 x 768 at 96 DPI
   LocalTime now{2024, 5, 1, 12, 0};
   std::uint64_t seed = 12345;
+  mutable int seedReads = 0;
   std::vector<FakeTray*> trays;
   std::function<void()> endSession;  // what a log-off or a termination signal would call
 };

@@ -23,7 +23,7 @@ class FirstStart : public testing::ProgramTest {
 
   // 25 a day at 450 yen (the boxes cut off the last digit typed), Enter in the price box or size.
   Form4& PassSetup(size_t size = 2, bool enterOnSize = false) {
-    Form3* setup = module->form3();
+    Form3* setup = module->Find<Form3>();
     EXPECT_TRUE(setup && setup->isVisible() && setup->Option1[1]->isChecked());
     EXPECT_EQ(setup->windowTitle(), QStringLiteral(" ケムリナ式初期設定 - hakkaro"));
     QTest::keyClicks(setup->Text1[0], QStringLiteral("0250"));
@@ -32,8 +32,8 @@ class FirstStart : public testing::ProgramTest {
     QWidget* enterIn = enterOnSize ? static_cast<QWidget*>(setup->Option1[size]) : setup->Text1[1];
     QTest::keyClick(enterIn, Qt::Key_Return);
     testing::FlushDeletes();
-    Form4* welcome = module->form4();
-    EXPECT_TRUE(!module->form3() && welcome && welcome->isVisible());
+    Form4* welcome = module->Find<Form4>();
+    EXPECT_TRUE(!module->Find<Form3>() && welcome && welcome->isVisible());
     EXPECT_EQ(welcome->windowTitle(), QString::fromUtf8(" ( \u30fb\u25c7\u30fb)  - hakkaro"));
     welcome->move(300, 200);
     return *welcome;
@@ -80,8 +80,9 @@ TEST_F(FirstStart, SetupWelcomeAndGreetingOpenTheMainWindow) {
     row.EnterOnWelcome ? QTest::keyClick(&welcome, Qt::Key_Enter) : welcome.Command1->click();
     testing::FlushDeletes();
     if (row.Greeting) {
-      ASSERT_TRUE(!module->form1() && module->form6() && module->form6()->isVisible());
-      Form6& g = *module->form6();
+      ASSERT_TRUE(!module->Find<Form1>() && module->Find<Form6>() &&
+                  module->Find<Form6>()->isVisible());
+      Form6& g = *module->Find<Form6>();
       EXPECT_EQ((QStringList{g.windowTitle(), g.Label1->text(), g.Label2->text(),
                              g.Label3[0]->text(), g.Label3[1]->text()}),
                 QString::fromUtf8(row.Greeting).split('|'));
@@ -111,16 +112,16 @@ TEST_F(FirstStart, SetupWelcomeAndGreetingOpenTheMainWindow) {
       testing::FlushDeletes();
       EXPECT_FALSE(gone);
     }
-    EXPECT_FALSE(module->form4() || module->form6());
+    EXPECT_FALSE(module->Find<Form4>() || module->Find<Form6>());
     Settings done{
         .CigarettesPerDay = 25, .PackPrice = 450, .CigaretteLength = row.Length, .SetupDone = 1};
     done.SetQuitDate(pressed);  // the other options stay defaults
     done.MainLeft = 4500;       // from (300, 200)
     done.MainTop = 3000;
     EXPECT_EQ(Files(), std::pair(InitialFileBytes(done), OptionFileBytes(done)));
-    ASSERT_TRUE(module->form1());
-    EXPECT_TRUE(module->form1()->isVisible() && module->form1()->Timer1->isActive());
-    EXPECT_EQ(module->form1()->pos(), QPoint(300, 200));
+    ASSERT_TRUE(module->Find<Form1>());
+    EXPECT_TRUE(module->Find<Form1>()->isVisible() && module->Find<Form1>()->Timer1->isActive());
+    EXPECT_EQ(module->Find<Form1>()->pos(), QPoint(300, 200));
     EXPECT_EQ(RunUntilQuit(50), 99);  // each hand-over left a window behind
   }
 }
@@ -128,7 +129,7 @@ TEST_F(FirstStart, SetupWelcomeAndGreetingOpenTheMainWindow) {
 // One message for any number of errors; the setup stays with what was typed.
 TEST_F(FirstStart, BadEntriesKeepTheSetup) {
   StartAt({2024, 5, 1, 12, 0});
-  Form3& setup = *module->form3();
+  Form3& setup = *module->Find<Form3>();
   for (const char* row : {"/", "0/300", "20/0", "201/300", "20/2001", "本/300", "３０/300"}) {
     SCOPED_TRACE(row);
     const QStringList typed = QString::fromUtf8(row).split('/');
@@ -142,7 +143,7 @@ TEST_F(FirstStart, BadEntriesKeepTheSetup) {
     QTest::keyClick(&setup, Qt::Key_Return);
     EXPECT_EQ(platform.messages,
               QStringList{QStringLiteral("有効範囲内にある半角数字を入れてください")});
-    ASSERT_TRUE(module->form3() == &setup && setup.isVisible() && !module->form4());
+    ASSERT_TRUE(module->Find<Form3>() == &setup && setup.isVisible() && !module->Find<Form4>());
     EXPECT_EQ((QStringList{setup.Text1[0]->text(), setup.Text1[1]->text()}), typed);
     EXPECT_EQ(Files(), written);
   }
@@ -154,7 +155,7 @@ TEST_F(FirstStart, AbandoningEndsTheProgramWithNothingWritten) {
   for (Leave leave : {CloseSetup, CloseWelcome, ThinkMore, NextTime, CloseGreeting}) {
     SCOPED_TRACE(leave);
     StartAt({2024, 12, 25, 10, 0});
-    EXPECT_FALSE(leave == CloseSetup && module->form3()->close());  // unloaded, not closed
+    EXPECT_FALSE(leave == CloseSetup && module->Find<Form3>()->close());  // unloaded, not closed
     if (leave != CloseSetup) {
       Form4& welcome = PassSetup();
       EXPECT_EQ((QStringList{welcome.Command2[0]->text(), welcome.Command2[1]->text()}),
@@ -163,14 +164,14 @@ TEST_F(FirstStart, AbandoningEndsTheProgramWithNothingWritten) {
       if (leave == ThinkMore) welcome.Command2[0]->click();
       if (leave == NextTime) welcome.Command2[1]->click();
       if (leave == CloseGreeting) welcome.Command1->click();
-      EXPECT_FALSE(leave == CloseGreeting && module->form6()->close());
+      EXPECT_FALSE(leave == CloseGreeting && module->Find<Form6>()->close());
     }
     testing::FlushDeletes();
     EXPECT_FALSE(module->AnyWindowLoaded());
     EXPECT_EQ(Files(), written);
     EXPECT_EQ(RunUntilQuit(2000), 0);
     Start({2024, 12, 26, 9, 0});
-    EXPECT_TRUE(module->form3());
+    EXPECT_TRUE(module->Find<Form3>());
   }
 }
 

@@ -38,6 +38,24 @@ TEST_F(MainWindow, RefreshWritesFiguresDucksAndBar) {
   EXPECT_TRUE(Mini().Label1->text().startsWith(QStringLiteral("ステータス： 大将\n")));
 }
 
+// A duck every 11 days; from the third on, the stage's three sit where the bar was, which goes.
+TEST_F(MainWindow, EachStageShowsItsDucks) {
+  WriteFiles();
+  const std::pair<int, const char*> stages[] = {
+      {0, "------|0"},       {13, "^-----|6"},      {24, "^-^---|6"},     {35, "vvv---|hidden"},
+      {46, "-vvv--|hidden"}, {57, "-v-v-v|hidden"}, {70, "---vvv|hidden"}};
+  for (const auto& [day, expected] : stages) {
+    Start(testing::AddMinutes({2024, 5, 1, 12, 0}, day * 1440LL));
+    std::string shown;
+    for (QLabel* d : {Main().Image1(10), Main().Image1(11), Main().Image1(12), Main().Image3(0),
+                      Main().Image3(1), Main().Image3(2)})
+      shown += d->isHidden() ? '-' : d->y() == 2850 / 15 ? 'v' : '^';
+    const QProgressBar* bar = Main().ProgressBar1;
+    EXPECT_EQ(shown + '|' + (bar->isHidden() ? "hidden" : std::to_string(bar->value())), expected)
+        << day;
+  }
+}
+
 TEST_F(MainWindow, DayFormLastsUntilTheNextTick) {
   WriteFiles();
   Start({2024, 6, 3, 14, 5});
@@ -104,6 +122,22 @@ TEST_F(MainWindow, CopyVersionAndWebPageCommands) {
   EXPECT_EQ(platform.messages.size(), 2);
 }
 
+// Start-up and the settings dialog's return bring up both windows with one refresh, none nested.
+TEST_F(MainWindow, EachWayUpRefreshesOnce) {
+  for (const int mode : {0, 1}) {
+    SCOPED_TRACE(mode);
+    WriteFiles([&](Settings& s) { s.WindowMode = mode; });
+    platform.seedReads = 0;
+    Start({2024, 5, 2, 12, 0});
+    EXPECT_EQ(platform.seedReads, 1);
+    EXPECT_EQ(std::pair(Main().isVisible(), Mini().isVisible()), std::pair(mode == 0, mode == 1));
+    mode == 1 ? Mini().mnuSettei->trigger() : Main().mnuSettei->trigger();
+    module->Find<Form2>()->Command2->click();
+    EXPECT_EQ(platform.seedReads, 2);
+    EXPECT_EQ(std::pair(Main().isVisible(), Mini().isVisible()), std::pair(mode == 0, mode == 1));
+  }
+}
+
 TEST_F(MainWindow, StoredCornersAreBroughtBackOntoTheScreen) {
   // Twips on a 15360 x 11520 screen; the main window keeps 5000 x 3000 on it, the mini 3500 x 1500.
   auto place = [&](bool mini, int left, int top) {
@@ -153,9 +187,30 @@ TEST_F(MainWindow, MiniSwitchIsRememberedAndClosingSavesBothCorners) {
   Main().move(200, 100);
   Main().showMinimized();
   Main().mnuExit->trigger();
-  EXPECT_FALSE(module->form1() || module->form7() || module->AnyWindowLoaded());
+  EXPECT_FALSE(module->Find<Form1>() || module->Find<Form7>() || module->AnyWindowLoaded());
   EXPECT_EQ(saved(), std::vector({0, 3000, 1500, 4500, 750}));
   for (testing::FakeTray* tray : platform.trays) EXPECT_FALSE(tray->IsShown());
+}
+
+// Where the window system keeps window places to itself (Wayland), a stored corner is never
+// replaced by a made-up one: not by either window's close, nor by the settings dialog's save.
+TEST_F(MainWindow, UnknownWindowPlacesKeepTheStoredCorners) {
+  platform.positionsReliable = false;
+  StartOnDay1([](Settings& s) { s.MiniLeft = 900, s.MiniTop = 600; });
+  Main().move(200, 100);
+  Main().SwitchToMini();
+  Mini().move(300, 50);
+  Mini().mnuSettei->trigger();
+  const Settings closed = OnDisk();
+  EXPECT_EQ(std::vector({closed.MainLeft, closed.MainTop, closed.MiniLeft, closed.MiniTop}),
+            std::vector({1500, 1200, 900, 600}));
+  module->Find<Form2>()->move(400, 300);
+  module->Find<Form2>()->Command1->click();
+  EXPECT_EQ(Mini().pos(), QPoint(60, 40));  // stored corners are still placed as before
+  Mini().mnuExit->trigger();
+  const Settings s = OnDisk();
+  EXPECT_EQ(std::vector({s.WindowMode, s.MainLeft, s.MainTop, s.MiniLeft, s.MiniTop}),
+            std::vector({1, 1500, 1200, 900, 600}));
 }
 
 TEST_F(MainWindow, HideToTrayAndRestoreWithAClick) {
@@ -213,9 +268,10 @@ TEST_F(MainWindow, DamagedInitialFileShowsDayZeroAndIsToldOnce) {
   EXPECT_EQ(Caption(0) + '|' + Caption(3), "０年０ヶ月０日０時間０分|２等兵");
   // The settings dialog starts from the stand-in moment; coming back does not tell again.
   Main().Command1->click();
-  EXPECT_EQ(QStringList({module->form2()->Text1[0]->text(), module->form2()->Text1[1]->text()}),
+  EXPECT_EQ(QStringList(
+                {module->Find<Form2>()->Text1[0]->text(), module->Find<Form2>()->Text1[1]->text()}),
             QStringList({"2024", "5"}));
-  module->form2()->Command2->click();
+  module->Find<Form2>()->Command2->click();
   EXPECT_EQ(platform.messages.size(), 1);
   EXPECT_EQ(Caption(0), "０年０ヶ月０日０時間０分");
   Main().mnuExit->trigger();

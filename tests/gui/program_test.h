@@ -11,6 +11,7 @@
 #include "dialogs/form5.h"
 #include "dialogs/form6.h"
 #include "dialogs/form8.h"
+#include "dialogs/provide_dialogs.h"
 #include "startup/settings_file.h"
 #include "tests/gui/fake_platform.h"
 #include "tests/unit/scratch_folder.h"
@@ -62,11 +63,12 @@ class ProgramTest : public ::testing::Test {
     platform.trays.clear();  // they went with the windows
     platform.now = now;
     module = std::make_unique<Module>(platform, base);
+    ProvideDialogs(*module);
     module->Open(RunStartup(base, now, module->settings()).Window);
     return *module;
   }
-  Form1& Main() { return *module->form1(); }
-  Form7& Mini() { return *module->form7(); }
+  Form1& Main() { return *module->Find<Form1>(); }
+  Form7& Mini() { return *module->Find<Form7>(); }
 
   const test_support::ScratchFolder folder;
   const std::filesystem::path base = folder.Path();

@@ -24,15 +24,15 @@ class SessionEndTest : public testing::ProgramTest {
     Start(platform.now);
   }
   Form4* ToWelcome() {
-    Form3* setup = module->form3();
+    Form3* setup = module->Find<Form3>();
     setup->Text1[0]->setText(QStringLiteral("20"));
     setup->Text1[1]->setText(QStringLiteral("300"));
     setup->Command1->click();
-    return module->form4();
+    return module->Find<Form4>();
   }
   Form2* OpenSettings() {
     module->settings().WindowMode == 1 ? Mini().mnuSettei->trigger() : Main().Command1->click();
-    return module->form2();
+    return module->Find<Form2>();
   }
   // Running as root ignores permissions: a file in the folder's place cannot be written into.
   void BreakDataFolder() {
@@ -142,8 +142,8 @@ TEST_F(SessionEndTest, FailedSavesAreTold) {
     Left left;
   };
   const Row rows[] = {
-      {"start button", [](SessionEndTest& t) { t.module->form4()->Command1->click(); }, 1, Welcome},
-      {"greeting's start button", [](SessionEndTest& t) { t.module->form6()->Command1->click(); },
+      {"start button", [](SessionEndTest& t) { t.module->Find<Form4>()->Command1->click(); }, 1, Welcome},
+      {"greeting's start button", [](SessionEndTest& t) { t.module->Find<Form6>()->Command1->click(); },
        1, Greeting},
       {"exit item", [](SessionEndTest& t) { t.Main().mnuExit->trigger(); }, 1, Nothing},
       {"mini's exit item",
@@ -165,16 +165,16 @@ TEST_F(SessionEndTest, FailedSavesAreTold) {
           row.left == Greeting ? LocalTime{2025, 1, 2, 8, 0} : LocalTime{2024, 5, 1, 12, 0};
       StartFirstTime();
       ToWelcome();
-      if (row.left == Greeting) module->form4()->Command1->click();
+      if (row.left == Greeting) module->Find<Form4>()->Command1->click();
     }
     BreakDataFolder();
     row.act(*this);
     QTest::qWait(10);  // the close is told once the last window has gone
     EXPECT_EQ(platform.messages, QStringList(row.told, Told()));
-    EXPECT_EQ(module->form1(), nullptr);
+    EXPECT_EQ(module->Find<Form1>(), nullptr);
     EXPECT_EQ(module->settings().SetupDone, row.left == Nothing ? 1 : 0);
-    QWidget* stays = row.left == Welcome    ? static_cast<QWidget*>(module->form4())
-                     : row.left == Greeting ? module->form6()
+    QWidget* stays = row.left == Welcome    ? static_cast<QWidget*>(module->Find<Form4>())
+                     : row.left == Greeting ? module->Find<Form6>()
                                             : nullptr;
     EXPECT_EQ(stays != nullptr && stays->isVisible(), row.left != Nothing);
     EXPECT_EQ(module->AnyWindowLoaded(), row.left != Nothing);

@@ -20,7 +20,7 @@ class SettingsDialogTest : public testing::ProgramTest {
   }
   Form2* Open() {  // from the window on screen
     module->settings().WindowMode == 1 ? Mini().mnuSettei->trigger() : Main().Command1->click();
-    return module->form2();
+    return module->Find<Form2>();
   }
 };
 using HelpNoticeTest = SettingsDialogTest;
@@ -43,7 +43,7 @@ TEST_F(SettingsDialogTest, OpensInTheMainWindowsPlaceShowingTheRecord) {
   d->Option2[1]->click();
   EXPECT_FALSE(d->Text7->isEnabled());
   d->Command6->click();  // help opens beside the dialog
-  EXPECT_TRUE(Shown(module->form5()) && Shown(module->form2()));
+  EXPECT_TRUE(Shown(module->Find<Form5>()) && Shown(module->Find<Form2>()));
 }
 
 // Each way out brings back the opener; a chosen colour (first request cancelled) waits for Save.
@@ -51,9 +51,9 @@ TEST_F(SettingsDialogTest, EachWayOutBringsBackTheOpener) {
   enum Way { Save, Cancel, CloseBox };
   for (const auto& [mode, way] : {std::pair{2, Save}, {2, CloseBox}, {1, Save}, {1, Cancel}}) {
     SCOPED_TRACE(::testing::Message() << "mode " << mode << " way " << way);
-    if (mode == 1 && Shown(module->form1())) Main().SwitchToMini();
+    if (mode == 1 && Shown(module->Find<Form1>())) Main().SwitchToMini();
     Form2* d = Open();
-    ASSERT_TRUE(d && !module->form1() && !module->form7());
+    ASSERT_TRUE(d && !module->Find<Form1>() && !module->Find<Form7>());
     const auto files = Files();
     d->Text1[1]->setText(QStringLiteral("4"));
     d->Text2->setText(QStringLiteral("30本"));
@@ -70,8 +70,8 @@ TEST_F(SettingsDialogTest, EachWayOutBringsBackTheOpener) {
     if (way == Cancel) d->Command2->click();
     if (way == CloseBox) d->close();
     // Behind the mini window the main window is created hidden.
-    EXPECT_TRUE(!module->form2() && module->form1() && platform.messages.isEmpty());
-    EXPECT_EQ(std::pair(Shown(module->form7()), Shown(module->form1())),
+    EXPECT_TRUE(!module->Find<Form2>() && module->Find<Form1>() && platform.messages.isEmpty());
+    EXPECT_EQ(std::pair(Shown(module->Find<Form7>()), Shown(module->Find<Form1>())),
               std::pair(mode == 1, mode == 2));
     const Settings disk = OnDisk();
     EXPECT_TRUE(way == Save || Files() == files);
@@ -80,6 +80,23 @@ TEST_F(SettingsDialogTest, EachWayOutBringsBackTheOpener) {
                          disk.MainLeft, disk.MainTop, disk.TextBackColor, disk.TextForeColor),
               std::tuple(LocalTime{2024, 4, 1, 12, 0}, 30, std::string("ドラゴン"),
                          std::string("www.example.net/"), 3000, 2250, 0x112233, 0xFFFFFF));
+  }
+}
+
+// Cancelled colours are dropped by the main window's reload, but stay on the mini window it
+// returns to until the next start.
+TEST_F(SettingsDialogTest, CancelledColoursStayOnTheMiniWindowOnly) {
+  for (const int mode : {2, 1}) {
+    if (mode == 1) Main().SwitchToMini();
+    Form2* d = Open();
+    platform.colorAnswers = {0x112233};
+    d->Command4->click();
+    d->Command2->click();
+    const QColor back = (mode == 1 ? static_cast<QWidget*>(Mini().Label1) : Main().Label2[0])
+                            ->palette()
+                            .color(QPalette::Window);
+    EXPECT_EQ(back, FromBgr(mode == 1 ? 0x112233 : kDefaultTextBackColor)) << mode;
+    EXPECT_EQ(module->settings().TextBackColor, kDefaultTextBackColor);
   }
 }
 
@@ -109,10 +126,10 @@ TEST_F(SettingsDialogTest, EnterSavesFromAnyBox) {
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
     for (int i = 0; i < 3; ++i) QApplication::sendEvent(box, &repeat);
     EXPECT_EQ(platform.messages, QStringList{message});
-    EXPECT_TRUE(module->form2() == d && d->isVisible());
+    EXPECT_TRUE(module->Find<Form2>() == d && d->isVisible());
     // Cancel writes nothing more; the main window's load re-reads both files.
     d->Command2->click();
-    EXPECT_TRUE(Shown(module->form1()) && module->settings() == OnDisk());
+    EXPECT_TRUE(Shown(module->Find<Form1>()) && module->settings() == OnDisk());
     EXPECT_EQ(Files().first != files.first, initialWritten);
     EXPECT_EQ(Files().second, files.second);
   }
@@ -141,7 +158,7 @@ TEST_F(SettingsDialogTest, TypedThemeNameStaysAsTyped) {
     }
     EXPECT_EQ(d->Combo1->currentText().toStdString(), typed.toStdString());
     QTest::keyClick(edit, Qt::Key_Return);
-    ASSERT_EQ(module->form2(), nullptr);
+    ASSERT_EQ(module->Find<Form2>(), nullptr);
     EXPECT_EQ(OnDisk().StatusModeName, typed.toStdString());
   }
 }
@@ -156,12 +173,12 @@ TEST_F(SettingsDialogTest, UnwritableDataFolderKeepsTheDialog) {
   EXPECT_EQ(
       platform.messages,
       QStringList{QString::fromStdString(SaveFailedMessage((base / "kemurinadata").string()))});
-  EXPECT_TRUE(module->form2() == d && d->Text2->text() == QStringLiteral("25"));
+  EXPECT_TRUE(module->Find<Form2>() == d && d->Text2->text() == QStringLiteral("25"));
 }
 
 TEST_F(HelpNoticeTest, HelpOpensBesideItsOpenerFillsItsWindowAndIsReused) {
   Main().mnuHelp->trigger();
-  Form5* help = module->form5();
+  Form5* help = module->Find<Form5>();
   ASSERT_TRUE(help && help->isVisible() && Main().isVisible());
   EXPECT_EQ(help->windowTitle(), QStringLiteral("  (?_?) - help"));
   EXPECT_EQ(help->Text1->toPlainText().replace('\n', QStringLiteral("\r\n")).toStdString(),
@@ -175,11 +192,11 @@ TEST_F(HelpNoticeTest, HelpOpensBesideItsOpenerFillsItsWindowAndIsReused) {
     EXPECT_TRUE(help->isMaximized() == maximized && fills()) << maximized;
   }
   help->showMinimized();
-  module->form7()->mnuHelp->trigger();
+  module->Find<Form7>()->mnuHelp->trigger();
   QTest::qWait(20);
-  EXPECT_TRUE(module->form5() == help && !help->isMinimized() && fills());
+  EXPECT_TRUE(module->Find<Form5>() == help && !help->isMinimized() && fills());
   help->close();
-  EXPECT_TRUE(!module->form5() && Main().isVisible());
+  EXPECT_TRUE(!module->Find<Form5>() && Main().isVisible());
 }
 
 TEST_F(HelpNoticeTest, NoticeTakesTheDialogsPlaceAndBringsItBack) {
@@ -187,8 +204,8 @@ TEST_F(HelpNoticeTest, NoticeTakesTheDialogsPlaceAndBringsItBack) {
   dialog->Text2->setText(QStringLiteral("0"));  // rejected, but read into the settings
   dialog->Command1->click();
   dialog->Command5->click();
-  Form8* notice = module->form8();
-  ASSERT_TRUE(notice && notice->isVisible() && !module->form2());
+  Form8* notice = module->Find<Form8>();
+  ASSERT_TRUE(notice && notice->isVisible() && !module->Find<Form2>());
   EXPECT_EQ(notice->windowTitle(), QStringLiteral(" ヾ(〃^∇^)ﾉ つぎはのんびりケムリナ旅行～"));
   EXPECT_EQ(notice->pos(), QPoint(100, 80));
   EXPECT_EQ(notice->Command2->text(), QStringLiteral("アオゾラの詳細をＷＥＢでみる"));
@@ -204,10 +221,10 @@ TEST_F(HelpNoticeTest, NoticeTakesTheDialogsPlaceAndBringsItBack) {
             QStringList{kRange} + QStringList(2, QStringLiteral("エラーです。フォルダオプションの"
                                                                 "関連付けなどを確認してください")));
   EXPECT_EQ(platform.openedUrls, QStringList(3, QStringLiteral("http://www.example.com/aozora/")));
-  EXPECT_EQ(module->form8(), notice);
+  EXPECT_EQ(module->Find<Form8>(), notice);
   notice->close();
-  ASSERT_TRUE(Shown(module->form2()) && !module->form1() && !module->form8());
-  EXPECT_EQ(module->form2()->Text2->text(), QStringLiteral("0"));
+  ASSERT_TRUE(Shown(module->Find<Form2>()) && !module->Find<Form1>() && !module->Find<Form8>());
+  EXPECT_EQ(module->Find<Form2>()->Text2->text(), QStringLiteral("0"));
 }
 
 }  // namespace

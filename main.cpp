@@ -4,6 +4,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "dialogs/provide_dialogs.h"
 #include "startup/startup.h"
 #include "windows/fonts.h"
 #include "windows/module.h"
@@ -26,6 +27,7 @@ int Run(int argc, char** argv, int& endingSignal) {
 
   kemurina::QtPlatform platform;
   kemurina::Module module(platform, base);
+  kemurina::ProvideDialogs(module);
   const kemurina::StartupResult started =
       kemurina::RunStartup(base, platform.Now(), module.settings());
   module.Open(started.Window);
