@@ -9,6 +9,7 @@
 #include "windows/fonts.h"
 #include "windows/form1.h"
 #include "windows/form7.h"
+#include "windows/keyboard.h"
 #include "windows/module.h"
 #include "windows/twips.h"
 
@@ -103,6 +104,7 @@ Form2::Form2(Module& module) : FormBase(module) {
   // The dialog sees key presses before its controls: Enter saves from any
   // control, the editable combo's own edit box included.
   EnterKeyPreview::Install(this, [this] { Save(); });
+  AddEscapeKey(*this, [this] { Command2->click(); });
 }
 
 Form2::~Form2() = default;

@@ -6,6 +6,7 @@
 #include "dialogs/logic/help_text.h"
 #include "startup/settings.h"
 #include "windows/fonts.h"
+#include "windows/keyboard.h"
 #include "windows/module.h"
 #include "windows/twips.h"
 
@@ -38,6 +39,7 @@ Form8::Form8(Module& module) : FormBase(module) {
   Command2->setAutoDefault(false);
   tw.Place(Command2, 960, 2760, 3975, 375);
   connect(Command2, &QPushButton::clicked, this, &Form8::OpenCompanionPage);
+  AddEscapeKey(*this, [this] { close(); });
 }
 
 Form8::~Form8() = default;

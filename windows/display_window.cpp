@@ -4,12 +4,14 @@
 #include <QMouseEvent>
 
 #include "windows/app_title.h"
+#include "windows/form1.h"
+#include "windows/form7.h"
 #include "windows/module.h"
 
 namespace kemurina {
 
 void DisplayWindow::CreateTray() {
-  tray_ = module_.platform().CreateTrayIcon(this, module_.AppIcon(), AppTitle(),
+  tray_ = module_.platform().CreateTrayIcon(this, module_.AppIcon(), AppTitle(), mnuPopup,
                                             [this] { RestoreFromTray(); });
 }
 
@@ -57,6 +59,17 @@ void DisplayWindow::contextMenuEvent(QContextMenuEvent* e) {
     return;
   }
   e->ignore();
+}
+
+void DisplayWindow::showEvent(QShowEvent* e) {
+  FormBase::showEvent(e);
+  // The icon's menu can bring up the other window (mini or standard size),
+  // not only the icon's own; one window shows at a time and an icon stands
+  // for the program hidden, so no icon stays behind.
+  for (DisplayWindow* window : {static_cast<DisplayWindow*>(module_.form1()),
+                                static_cast<DisplayWindow*>(module_.form7())}) {
+    if (window) window->RemoveTrayIcon();
+  }
 }
 
 void DisplayWindow::mouseDoubleClickEvent(QMouseEvent* e) {

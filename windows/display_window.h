@@ -33,6 +33,7 @@ class DisplayWindow : public FormBase {
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
+  void showEvent(QShowEvent* e) override;
 
  private:
   std::unique_ptr<TrayIcon> tray_;

@@ -3,8 +3,10 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 
+#include "windows/accessibility.h"
 #include "windows/fonts.h"
 #include "windows/form1.h"
+#include "windows/keyboard.h"
 #include "windows/module.h"
 #include "windows/placement.h"
 #include "windows/twips.h"
@@ -36,7 +38,8 @@ Form7::Form7(Module& module) : DisplayWindow(module) {
   Label1->setAutoFillBackground(true);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1->setTextFormat(Qt::PlainText);
-  Label1->setAccessibleName(QStringLiteral("ケムリナの記録"));
+  Label1->setAccessibleDescription(QStringLiteral("ケムリナの記録"));
+  MakeAccessibleValue(Label1, nullptr);
   QPalette labelPal = Label1->palette();
   labelPal.setColor(QPalette::Window, FromBgr(kDesignBackground));
   labelPal.setColor(QPalette::WindowText, Qt::white);
@@ -70,6 +73,7 @@ Form7::Form7(Module& module) : DisplayWindow(module) {
   connect(mnuVer, &QAction::triggered, this, [this] { module_.ShowVersionBox(this); });
   connect(mnuSt, &QAction::triggered, this, &Form7::SwitchToMain);
   connect(mnuExit, &QAction::triggered, this, [this] { Unload(); });
+  AddDisplayWindowKeys(*this);
 }
 
 Form7::~Form7() = default;

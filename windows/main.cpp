@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "startup/startup.h"
+#include "windows/accessibility.h"
 #include "windows/fonts.h"
 #include "windows/module.h"
 #include "windows/qt_platform.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   // decides; a hidden main window behind the mini window still counts.
   QApplication::setQuitOnLastWindowClosed(false);
   kemurina::InstallFontSubstitutions();
+  kemurina::InstallAccessibility();
 
   std::error_code ec;
   std::filesystem::path base = std::filesystem::current_path(ec);

@@ -25,7 +25,7 @@ class QtPlatform : public Platform {
   std::uint64_t ClockSeed() const override;
   bool TrayAvailable() const override;
   std::unique_ptr<TrayIcon> CreateTrayIcon(QWidget* owner, const QIcon& icon, const QString& tip,
-                                           std::function<void()> onRestore) override;
+                                           QMenu* menu, std::function<void()> onRestore) override;
 
  private:
   std::unique_ptr<QLockFile> lock_;
