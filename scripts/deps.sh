@@ -7,7 +7,8 @@ set -euo pipefail
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
               fonts-ipafont-gothic xvfb x11-utils imagemagick)
 test_packages=(googletest libgtest-dev xdotool xclip faketime trayer python3 clang
-               libclang-rt-14-dev libbenchmark-dev desktop-file-utils appstream)
+               libclang-rt-14-dev libbenchmark-dev desktop-file-utils appstream
+               at-spi2-core python3-pyatspi dbus-x11)
 
 wanted=("${run_packages[@]}")
 if [[ "${1:-run}" == "test" ]]; then wanted+=("${test_packages[@]}"); fi

@@ -92,8 +92,9 @@ class Session:
         self.helpers.append(subprocess.Popen(argv, **{**quiet, **options}))
         return self.helpers[-1]
 
-    def launch(self, moment):
-        """The program, its wall clock frozen at moment (year, month, day, hour, minute)."""
+    def launch(self, moment, **settings):
+        """The program, its wall clock frozen at moment (year, month, day, hour, minute);
+        settings: environment variables the program gets besides."""
         env = {k: v for k, v in os.environ.items()
                if not k.startswith(("QT_", "WAYLAND", "FAKETIME", "LD_PRELOAD"))}
         env.update(XDG_RUNTIME_DIR=str(self.work / "runtime"),
@@ -101,7 +102,7 @@ class Session:
                    TZ="UTC", LANG="C.UTF-8", LC_ALL="C.UTF-8", QT_QPA_PLATFORM="xcb",
                    # Qt's timers and the font cache's file times stay on the real clock.
                    LD_PRELOAD=self.faketime, FAKETIME_DONT_FAKE_MONOTONIC="1", NO_FAKE_STAT="1",
-                   FAKETIME="%04d-%02d-%02d %02d:%02d:00" % moment)
+                   FAKETIME="%04d-%02d-%02d %02d:%02d:00" % moment, **settings)
         log = open(self.work / f"program-{len(self.programs)}.log", "wb")
         self.programs.append(subprocess.Popen([self.binary], cwd=self.work, env=env, stdout=log,
                                               stderr=subprocess.STDOUT))

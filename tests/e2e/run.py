@@ -8,6 +8,7 @@ from pathlib import Path
 
 sys.dont_write_bytecode = True  # the source folder stays clean
 sys.path.insert(0, str(Path(__file__).resolve().parent))
+import access_scenarios  # noqa: E402
 from expected import *  # noqa: E402,F401,F403
 from kemurina_e2e import (BOX_TITLE, MAIN_TITLE, MINI_TITLE, SETTINGS_TITLE,  # noqa: E402
                           SETUP_TITLE, WELCOME_TITLE, Session, Skip, same)
@@ -171,6 +172,7 @@ for name, moment, title in (("season_christmas_eve", (2024, 12, 24, 20, 0), "ク
                             ("season_christmas", (2024, 12, 25, 9, 30), "メリークリスマス - hkrsoft"),
                             ("season_new_year", (2025, 1, 2, 8, 0), "謹賀新年 - hkrsoft")):
     SCENARIOS[name] = functools.partial(start_quitting, moment=moment, greeting=title)
+SCENARIOS.update(access_scenarios.SCENARIOS)  # screen reader, keyboard and tray menu
 
 if __name__ == "__main__":
     *options, name = sys.argv[1:]
