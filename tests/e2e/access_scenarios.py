@@ -9,7 +9,7 @@ from kemurina_e2e import MAIN_TITLE, MINI_TITLE, SETTINGS_TITLE, Skip, same, wai
 QUIT, NOW = (2024, 4, 24, 13, 5), (2024, 5, 14, 16, 20)  # 20 days 3:15, as FULL_20_A_DAY
 LUNGS, MINI_MARGIN = (4500, 1200), (60, 60)  # where a click lands on the window itself
 COPY1 = (120, 2950, 735, 300)
-READER = Path(__file__).resolve().parent / "atspi_reader.py"
+HERE = Path(__file__).resolve().parent
 SYSTEM_PYTHON = "/usr/bin/python3"  # the one Debian's python3-pyatspi is built for
 
 # Label2(0) to Label2(4) as the main window shows them at NOW, with the caption each stands
@@ -22,26 +22,38 @@ VALUES = [("０年０ヶ月２０日３時間１５分", "ケムリナからの�
 DAY_FORM = "２０日３時間１５分"
 
 
+def session_bus(s, module, package):
+    """A D-Bus session of the scenario's own, as dbus-run-session gives, for the program and a
+    helper script that needs module of the system's Python."""
+    if not (shutil.which("dbus-daemon") and os.access(SYSTEM_PYTHON, os.X_OK)
+            and subprocess.run([SYSTEM_PYTHON, "-c", f"import {module}"],
+                               capture_output=True).returncode == 0):
+        raise Skip(f"missing: dbus-daemon (dbus-x11) or {package}")
+    bus = s.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                  stdout=subprocess.PIPE)
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+
+
+def helper(script, *command):
+    """Runs a helper script under the system's Python; its JSON answer."""
+    out = subprocess.run([SYSTEM_PYTHON, str(HERE / script), *command], capture_output=True,
+                         timeout=60, text=True)
+    if out.returncode:
+        raise AssertionError(f"{script} {command}: {out.stderr}")
+    return json.loads(out.stdout or "null")
+
+
 class Reader:
     """An AT-SPI client on the scenario's own session bus, as a screen reader would be."""
 
     def __init__(self, s):
-        if not (shutil.which("dbus-daemon") and os.access(SYSTEM_PYTHON, os.X_OK)
-                and subprocess.run([SYSTEM_PYTHON, "-c", "import pyatspi"],
-                                   capture_output=True).returncode == 0
-                and Path("/usr/libexec/at-spi-bus-launcher").exists()):
-            raise Skip("missing: dbus-daemon, python3-pyatspi or at-spi2-core")
-        bus = s.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                      stdout=subprocess.PIPE)
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+        if not Path("/usr/libexec/at-spi-bus-launcher").exists():
+            raise Skip("missing: at-spi2-core")
+        session_bus(s, "pyatspi", "python3-pyatspi")
         self.ask("start")  # the accessibility bus is up before the program looks for it
 
     def ask(self, *command):
-        out = subprocess.run([SYSTEM_PYTHON, str(READER), *command], capture_output=True,
-                             timeout=60, text=True)
-        if out.returncode:
-            raise AssertionError(f"atspi_reader {command}: {out.stderr}")
-        return json.loads(out.stdout)
+        return helper("atspi_reader.py", *command)
 
     def window(self, title, timeout=15):
         """The program's window of that title, once the reader sees it."""
@@ -153,4 +165,27 @@ def tray_icon_menu(s):
     same(program.wait(timeout=10), 0, "exit status after アプリケーションの終了 on the icon")
 
 
-SCENARIOS = {f.__name__: f for f in (screen_reader, keyboard_only, tray_icon_menu)}
+def tray_menu_on_status_notifier(s):
+    """On a desktop whose tray speaks D-Bus (StatusNotifierItem), the item exports the window's
+    menu; a command chosen there works, and activating the item brings the window back."""
+    session_bus(s, "gi", "python3-gi")
+    registered = s.work / "items"
+    s.spawn([SYSTEM_PYTHON, str(HERE / "sni_host.py"), "serve", str(registered)])
+    time.sleep(0.5)  # the watcher owns its name
+    s.write_files(initial(*QUIT), option(copy_plus=2))
+    s.launch(NOW)
+    main = s.wait_window(MAIN_TITLE)
+    s.click(main.at(*LUNGS), repeat=2)
+    s.wait_gone(MAIN_TITLE)
+    item = wait_for(lambda: registered.exists() and registered.read_text().split(), "the item")[-1]
+    same(helper("sni_host.py", "menu", item), MAIN_MENU, "the icon's menu")
+    s.copies(lambda: helper("sni_host.py", "click", item, "コピーする"), FULL_20_A_DAY,
+             "コピーする from the icon's menu")
+    helper("sni_host.py", "activate", item)
+    s.wait_window(MAIN_TITLE)
+
+
+MAIN_MENU = ["コピーする", "ツイッター用にコピー", "ブログや掲示板を開く", "設定変更をする",
+             "バージョン情報", "ミニサイズで運転する", "ヘルプを読む", "アプリケーションの終了"]
+SCENARIOS = {f.__name__: f for f in (screen_reader, keyboard_only, tray_icon_menu,
+                                     tray_menu_on_status_notifier)}

@@ -57,6 +57,9 @@ class Session:
         (self.work / "runtime").mkdir(mode=0o700)
         (self.work / "home").mkdir()
         self.display_base, self.programs, self.helpers = display_base, [], []
+        # No D-Bus session unless a scenario starts its own: neither the desktop's (its tray
+        # would take the icon) nor one that libdbus starts for the display and never ends.
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = "disabled:"
 
     def __enter__(self):
         # Xvfb prints its number once it serves, or exits if the number is taken;
