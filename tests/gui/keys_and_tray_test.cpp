@@ -76,22 +76,6 @@ TEST_F(KeysAndTray, ValuesReadAsTheirTextWithTheirCaption) {
   EXPECT_EQ(Heard(Main().Label2[0], QAccessible::Name), Main().Label2[0]->text());
 }
 
-TEST_F(KeysAndTray, SpaceOrEnterOnTheElapsedTimeSwitchesItsFormAsAClickDoes) {
-  ASSERT_TRUE(Activate(&Main()));
-  const QString calendar = Main().Label2[0]->text();
-  Main().Label2[0]->setFocus(Qt::TabFocusReason);
-  Key(Qt::Key_Space);
-  EXPECT_EQ(Main().Label2[0]->text(), QStringLiteral("１２日３時間４分"));
-  Key(Qt::Key_Return);
-  EXPECT_EQ(Main().Label2[0]->text(), calendar);
-  Key(Qt::Key_Enter, Qt::KeypadModifier);
-  EXPECT_EQ(module->DayFormToggle, 1);
-  // The other values have no click to stand in for.
-  Main().Label2[3]->setFocus(Qt::TabFocusReason);
-  Key(Qt::Key_Space);
-  EXPECT_EQ(module->DayFormToggle, 1);
-}
-
 TEST_F(KeysAndTray, ShiftF10OpensTheMenuAndCtrlMHidesIntoTheTray) {
   for (DisplayWindow* window :
        {static_cast<DisplayWindow*>(&Main()), static_cast<DisplayWindow*>(&Mini())}) {
