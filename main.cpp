@@ -6,6 +6,7 @@
 
 #include "dialogs/provide_dialogs.h"
 #include "startup/startup.h"
+#include "windows/accessibility.h"
 #include "windows/fonts.h"
 #include "windows/module.h"
 #include "windows/qt_platform.h"
@@ -20,6 +21,7 @@ int Run(int argc, char** argv, int& endingSignal) {
   // decides; a hidden main window behind the mini window still counts.
   QApplication::setQuitOnLastWindowClosed(false);
   kemurina::InstallFontSubstitutions();
+  kemurina::InstallAccessibility();
 
   std::error_code ec;
   std::filesystem::path base = std::filesystem::current_path(ec);

@@ -6,6 +6,7 @@
 #include "dialogs/form8.h"
 #include "dialogs/logic/settings_choices.h"
 #include "windows/fonts.h"
+#include "windows/keyboard.h"
 #include "windows/module.h"
 #include "windows/twips.h"
 
@@ -81,6 +82,7 @@ Form2::Form2(Module& module) : FormBase(module) {
   // The dialog sees key presses before its controls: Enter saves from any
   // control, the editable combo's own edit box included.
   EnterKeyPreview::Install(this, [this] { Save(); });
+  AddEscapeKey(*this, [this] { Command2->click(); });
 }
 
 void Form2::BuildControls() {

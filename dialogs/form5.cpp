@@ -4,6 +4,7 @@
 
 #include "dialogs/logic/help_text.h"
 #include "windows/fonts.h"
+#include "windows/keyboard.h"
 #include "windows/module.h"
 #include "windows/twips.h"
 
@@ -31,6 +32,7 @@ Form5::Form5(Module& module) : FormBase(module) {
   QString text = QString::fromStdString(HelpText());
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   Text1->setPlainText(text);
+  AddEscapeKey(*this, [this] { close(); });
 }
 
 void Form5::Load() {

@@ -3,6 +3,7 @@
 #include "dialogs/logic/help_text.h"
 #include "startup/settings.h"
 #include "windows/fonts.h"
+#include "windows/keyboard.h"
 #include "windows/module.h"
 #include "windows/twips.h"
 
@@ -28,6 +29,7 @@ Form8::Form8(Module& module) : FormBase(module) {
   connect(Command2, &QPushButton::clicked, this,
           [this] { module_.OpenWebPage(this, QString::fromUtf8(kCompanionPageUrl)); });
   MoveToTwips(module_.settings().MainLeft, module_.settings().MainTop);
+  AddEscapeKey(*this, [this] { close(); });
 }
 
 void Form8::OnUnload() {

@@ -9,7 +9,8 @@ run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools l
               fonts-ipafont-gothic xvfb x11-utils imagemagick)
 package_packages=(dpkg-dev file lintian)
 test_packages=(googletest libgtest-dev xdotool xclip faketime trayer python3 clang
-               libclang-rt-14-dev libbenchmark-dev desktop-file-utils appstream)
+               libclang-rt-14-dev libbenchmark-dev desktop-file-utils appstream
+               at-spi2-core python3-pyatspi dbus-daemon)
 
 wanted=("${run_packages[@]}")
 case "${1:-run}" in

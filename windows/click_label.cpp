@@ -1,5 +1,6 @@
 #include "windows/click_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace kemurina {
@@ -25,6 +26,18 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
   afterDoubleClick_ = true;
   emit doubleClicked();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* e) {
+  const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  const int key = e->key();
+  if (!plain || (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
+    QLabel::keyPressEvent(e);
+    return;
+  }
+  e->accept();
+  // A held key clicks once, as a held mouse button does.
+  if (!e->isAutoRepeat()) emit clicked();
 }
 
 }  // namespace kemurina

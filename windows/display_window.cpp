@@ -72,7 +72,7 @@ void DisplayWindow::OnUnload() {
 }
 
 void DisplayWindow::CreateTray() {
-  tray_ = module_.platform().CreateTrayIcon(this, module_.AppIcon(), AppTitle(),
+  tray_ = module_.platform().CreateTrayIcon(this, module_.AppIcon(), AppTitle(), mnuPopup,
                                             [this] { RestoreFromTray(); });
 }
 
@@ -120,6 +120,14 @@ void DisplayWindow::contextMenuEvent(QContextMenuEvent* e) {
     return;
   }
   e->ignore();
+}
+
+void DisplayWindow::showEvent(QShowEvent* e) {
+  FormBase::showEvent(e);
+  // The icon's menu can bring up the other window (mini or standard size),
+  // not only the icon's own; one window shows at a time and an icon stands
+  // for the program hidden, so no icon stays behind.
+  for (DisplayWindow* window : module_.FindAll<DisplayWindow>()) window->RemoveTrayIcon();
 }
 
 void DisplayWindow::mouseDoubleClickEvent(QMouseEvent* e) {

@@ -62,6 +62,7 @@ class DisplayWindow : public FormBase {
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
+  void showEvent(QShowEvent* e) override;
 
  private:
   // Gives the window's place to the settings dialog.

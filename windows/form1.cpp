@@ -3,8 +3,10 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "windows/accessibility.h"
 #include "windows/fonts.h"
 #include "windows/form7.h"
+#include "windows/keyboard.h"
 #include "windows/module.h"
 #include "windows/twips.h"
 
@@ -24,13 +26,14 @@ constexpr LabelDesign kCaptions[] = {
     {19, {4080, 630, 735, 135}, "肺の状態"},
 };
 
-// Accessible names of the value labels: the caption each one stands under.
 constexpr Box kValueLabels[6] = {
     {240, 240, 3615, 255},  {240, 790, 3615, 255},  {240, 1340, 3615, 255},
     {4080, 240, 1335, 255}, {240, 1890, 5175, 255}, {240, 2440, 5175, 255},
 };
-constexpr const char* kValueNames[6] = {"ケムリナからの日数", "延びた寿命",       "節約できた金額",
-                                        "ステータス",         "吸わなかった煙草", "今日の一言"};
+// Label1(n) that each Label2(i) stands under, and the order the keyboard
+// reaches the values in: row by row, left to right.
+constexpr int kCaptionOfValue[6] = {0, 4, 2, 5, 1, 6};
+constexpr int kValueTabOrder[6] = {0, 3, 1, 2, 4, 5};
 
 constexpr int kPictureLefts[3] = {2040, 2580, 3120};
 constexpr int kImage3Top = 1560;
@@ -61,6 +64,7 @@ Form1::Form1(Module& module)
   BuildControls();
   BuildMenu(QStringLiteral("popup"), {Command::Copy, Command::Copy2, Command::Blog, Command::Settei,
                                       Command::Ver, Command::Mini, Command::Help, Command::Exit});
+  AddDisplayWindowKeys(*this);
 }
 
 void Form1::BuildControls() {
@@ -87,7 +91,6 @@ void Form1::BuildControls() {
     auto* label = new ClickLabel(this);
     label->setAutoFillBackground(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setAccessibleName(QString::fromUtf8(kValueNames[i]));
     tw.Place(label, kValueLabels[i]);
     Label2[static_cast<size_t>(i)] = label;
   }
@@ -123,6 +126,15 @@ void Form1::BuildControls() {
   setTabOrder(Command1, Command3);
   setTabOrder(Command3, Command2);
   setTabOrder(Command2, Command4);
+  // The values come after the buttons, so the focus the window opens with
+  // stays where it was.
+  QWidget* previous = Command4;
+  for (int i : kValueTabOrder) {
+    ClickLabel* value = Label2[static_cast<size_t>(i)];
+    MakeAccessibleValue(value, Label1.at(kCaptionOfValue[i]));
+    setTabOrder(previous, value);
+    previous = value;
+  }
 
   ProgressBar1 = new QProgressBar(this);
   ProgressBar1->setRange(0, 33);

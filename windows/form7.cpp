@@ -1,7 +1,9 @@
 #include "windows/form7.h"
 
+#include "windows/accessibility.h"
 #include "windows/fonts.h"
 #include "windows/form1.h"
+#include "windows/keyboard.h"
 #include "windows/module.h"
 #include "windows/twips.h"
 
@@ -18,7 +20,8 @@ Form7::Form7(Module& module)
   Label1->setAutoFillBackground(true);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1->setTextFormat(Qt::PlainText);
-  Label1->setAccessibleName(QStringLiteral("ケムリナの記録"));
+  Label1->setAccessibleDescription(QStringLiteral("ケムリナの記録"));
+  MakeAccessibleValue(Label1, nullptr);
   tw.Place(Label1, 120, 120, 5000, 1095);
   connect(Label1, &ClickLabel::doubleClicked, this, &Form7::HideToTray);
   connect(Label1, &ClickLabel::rightPressed, this,
@@ -33,6 +36,7 @@ Form7::Form7(Module& module)
   BuildMenu(QStringLiteral("Popupmenu"),
             {Command::Copy, Command::Copy2, Command::Blog, Command::Help, Command::Settei,
              Command::Ver, Command::St, Command::Exit});
+  AddDisplayWindowKeys(*this);
 }
 
 void Form7::Load() {

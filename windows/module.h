@@ -49,13 +49,20 @@ class Module {
   void ProvideDialog(Dialog dialog, std::function<void()> open);
   void OpenDialog(Dialog dialog);
 
+  // The live windows of type F, not counting one being unloaded.
+  template <typename F>
+  std::vector<F*> FindAll() const {
+    std::vector<F*> found;
+    for (FormBase* form : live_) {
+      if (auto* f = qobject_cast<F*>(form); f && !form->IsUnloading()) found.push_back(f);
+    }
+    return found;
+  }
   // The live window of type F, or nullptr (also while it is being unloaded).
   template <typename F>
   F* Find() const {
-    for (FormBase* form : live_) {
-      if (auto* found = qobject_cast<F*>(form); found && !form->IsUnloading()) return found;
-    }
-    return nullptr;
+    const std::vector<F*> found = FindAll<F>();
+    return found.empty() ? nullptr : found.front();
   }
 
   // The window of type F, created with its load handler run when it does not

@@ -9,6 +9,7 @@
 
 #include "startup/local_time.h"
 
+class QMenu;
 class QWidget;
 
 namespace kemurina {
@@ -73,9 +74,10 @@ class Platform {
   virtual void WatchSessionEnd(std::function<void()> onEnd) = 0;
 
   virtual bool TrayAvailable() const = 0;
-  // A left click (released over the icon) calls onRestore.
+  // A left click (released over the icon) calls onRestore; the context click
+  // opens `menu`, the owner's own pop-up menu.
   virtual std::unique_ptr<TrayIcon> CreateTrayIcon(QWidget* owner, const QIcon& icon,
-                                                   const QString& tip,
+                                                   const QString& tip, QMenu* menu,
                                                    std::function<void()> onRestore) = 0;
 };
 

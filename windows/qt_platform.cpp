@@ -22,13 +22,16 @@ namespace {
 
 class QtTrayIcon : public TrayIcon {
  public:
-  QtTrayIcon(QWidget* owner, const QIcon& icon, const QString& tip, std::function<void()> onRestore)
+  QtTrayIcon(QWidget* owner, const QIcon& icon, const QString& tip, QMenu* menu,
+             std::function<void()> onRestore)
       : icon_(icon, owner) {
     icon_.setToolTip(tip);
+    // The context button opens the menu (Qt shows it, or hands it to the
+    // desktop's tray); only a plain left click restores, double clicks are
+    // ignored.
+    icon_.setContextMenu(menu);
     QObject::connect(&icon_, &QSystemTrayIcon::activated, &icon_,
                      [onRestore = std::move(onRestore)](QSystemTrayIcon::ActivationReason reason) {
-                       // Only a plain left click restores; the context button
-                       // and double clicks are ignored.
                        if (reason == QSystemTrayIcon::Trigger) onRestore();
                      });
   }
@@ -134,9 +137,9 @@ void QtPlatform::WatchSessionEnd(std::function<void()> onEnd) {
 bool QtPlatform::TrayAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 std::unique_ptr<TrayIcon> QtPlatform::CreateTrayIcon(QWidget* owner, const QIcon& icon,
-                                                     const QString& tip,
+                                                     const QString& tip, QMenu* menu,
                                                      std::function<void()> onRestore) {
-  return std::make_unique<QtTrayIcon>(owner, icon, tip, std::move(onRestore));
+  return std::make_unique<QtTrayIcon>(owner, icon, tip, menu, std::move(onRestore));
 }
 
 }  // namespace kemurina

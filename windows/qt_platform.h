@@ -28,7 +28,7 @@ class QtPlatform : public Platform {
   void WatchSessionEnd(std::function<void()> onEnd) override;
   bool TrayAvailable() const override;
   std::unique_ptr<TrayIcon> CreateTrayIcon(QWidget* owner, const QIcon& icon, const QString& tip,
-                                           std::function<void()> onRestore) override;
+                                           QMenu* menu, std::function<void()> onRestore) override;
 
   // The termination signal that ended the session, 0 for none (see main).
   int EndingSignal() const { return session_ ? session_->EndingSignal() : 0; }

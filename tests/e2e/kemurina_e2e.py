@@ -57,6 +57,9 @@ class Session:
         (self.work / "runtime").mkdir(mode=0o700)
         (self.work / "home").mkdir()
         self.display_base, self.programs, self.helpers = display_base, [], []
+        # No D-Bus session unless a scenario starts its own: neither the desktop's (its tray
+        # would take the icon) nor one that libdbus starts for the display and never ends.
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = "disabled:"
 
     def __enter__(self):
         # Xvfb prints its number once it serves, or exits if the number is taken;
@@ -92,9 +95,10 @@ class Session:
         self.helpers.append(subprocess.Popen(argv, **{**quiet, **options}))
         return self.helpers[-1]
 
-    def launch(self, moment, prefix=()):
+    def launch(self, moment, prefix=(), **settings):
         """The program, its wall clock frozen at moment (year, month, day, hour, minute);
-        prefix runs it through another command (another user's, say)."""
+        prefix runs it through another command (another user's, say); settings:
+        environment variables the program gets besides."""
         env = {k: v for k, v in os.environ.items()
                if not k.startswith(("QT_", "WAYLAND", "FAKETIME", "LD_PRELOAD"))}
         env.update(XDG_RUNTIME_DIR=str(self.work / "runtime"),
@@ -102,7 +106,7 @@ class Session:
                    TZ="UTC", LANG="C.UTF-8", LC_ALL="C.UTF-8", QT_QPA_PLATFORM="xcb",
                    # Qt's timers and the font cache's file times stay on the real clock.
                    LD_PRELOAD=self.faketime, FAKETIME_DONT_FAKE_MONOTONIC="1", NO_FAKE_STAT="1",
-                   FAKETIME="%04d-%02d-%02d %02d:%02d:00" % moment)
+                   FAKETIME="%04d-%02d-%02d %02d:%02d:00" % moment, **settings)
         log = open(self.work / f"program-{len(self.programs)}.log", "wb")
         argv = [self.binary]
         if prefix:  # else libfaketime's shared clock belongs to the prefix, maybe another user

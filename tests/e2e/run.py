@@ -8,6 +8,7 @@ from pathlib import Path
 
 sys.dont_write_bytecode = True  # the source folder stays clean
 sys.path.insert(0, str(Path(__file__).resolve().parent))
+import access_scenarios  # noqa: E402
 from expected import *  # noqa: E402,F401,F403
 from kemurina_e2e import (BOX_TITLE, MAIN_TITLE, MINI_TITLE, SETTINGS_TITLE,  # noqa: E402
                           SETUP_TITLE, WELCOME_TITLE, Session, Skip, same)
@@ -173,6 +174,7 @@ for name, moment, title in (("season_christmas_eve", (2024, 12, 24, 20, 0), "ク
     SCENARIOS[name] = functools.partial(start_quitting, moment=moment, greeting=title)
 import session_end  # noqa: E402  (its scenarios reuse the helpers above)
 SCENARIOS.update(session_end.scenarios(sys.modules[__name__]))
+SCENARIOS.update(access_scenarios.SCENARIOS)  # screen reader, keyboard and tray menu
 
 if __name__ == "__main__":
     *options, name = sys.argv[1:]

@@ -79,8 +79,12 @@ TEST_F(Accessibility, DisplayWindowsAndWhatTheyOpen) {
   Start({2024, 5, 13, 15, 4});
   QTest::mouseClick(Main().Label2[0], Qt::LeftButton);  // the day form is heard too
   ASSERT_EQ(Reach(&Main()), "");
-  EXPECT_EQ(Tabbing(Main().Command1, 4), (std::vector<QWidget*>{Main().Command3, Main().Command2,
-                                                                Main().Command4, Main().Command1}));
+  // The buttons, then the values row by row, then round again.
+  const auto& values = Main().Label2;
+  EXPECT_EQ(Tabbing(Main().Command1, 10),
+            (std::vector<QWidget*>{Main().Command3, Main().Command2, Main().Command4, values[0],
+                                   values[3], values[1], values[2], values[4], values[5],
+                                   Main().Command1}));
   Main().Command3->setFocus(Qt::TabFocusReason);
   Press(Qt::Key_Space);
   EXPECT_TRUE(platform.clipboard.startsWith(QStringLiteral("ステータス：")));

@@ -9,12 +9,14 @@
 namespace kemurina::testing {
 
 struct FakeTray : TrayIcon {
-  FakeTray(std::function<void()> restore, QString text) : onRestore(restore), tip(text) {}
+  FakeTray(std::function<void()> restore, QString text, QMenu* m)
+      : onRestore(restore), tip(text), menu(m) {}
   void Add() override { shown = true; }
   void Delete() override { shown = false; }
   bool IsShown() const override { return shown; }
   std::function<void()> onRestore;  // a left click on the icon, as the desktop reports it
   QString tip;
+  QMenu* menu;  // what the context click on the icon opens
   bool shown = false;
 };
 
@@ -42,9 +44,9 @@ class FakePlatform : public Platform {
   }
   void WatchSessionEnd(std::function<void()> onEnd) override { endSession = std::move(onEnd); }
   bool TrayAvailable() const override { return trayAvailable; }
-  std::unique_ptr<TrayIcon> CreateTrayIcon(QWidget*, const QIcon&, const QString& tip,
+  std::unique_ptr<TrayIcon> CreateTrayIcon(QWidget*, const QIcon&, const QString& tip, QMenu* menu,
                                            std::function<void()> onRestore) override {
-    auto icon = std::make_unique<FakeTray>(onRestore, tip);
+    auto icon = std::make_unique<FakeTray>(onRestore, tip, menu);
     trays.push_back(icon.get());
     return icon;
   }

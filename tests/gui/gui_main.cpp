@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
+#include "windows/accessibility.h"
 #include "windows/fonts.h"
 
 int main(int argc, char** argv) {
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   kemurina::InstallFontSubstitutions();
+  kemurina::InstallAccessibility();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

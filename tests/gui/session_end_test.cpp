@@ -142,9 +142,10 @@ TEST_F(SessionEndTest, FailedSavesAreTold) {
     Left left;
   };
   const Row rows[] = {
-      {"start button", [](SessionEndTest& t) { t.module->Find<Form4>()->Command1->click(); }, 1, Welcome},
-      {"greeting's start button", [](SessionEndTest& t) { t.module->Find<Form6>()->Command1->click(); },
-       1, Greeting},
+      {"start button", [](SessionEndTest& t) { t.module->Find<Form4>()->Command1->click(); }, 1,
+       Welcome},
+      {"greeting's start button",
+       [](SessionEndTest& t) { t.module->Find<Form6>()->Command1->click(); }, 1, Greeting},
       {"exit item", [](SessionEndTest& t) { t.Main().mnuExit->trigger(); }, 1, Nothing},
       {"mini's exit item",
        [](SessionEndTest& t) {
