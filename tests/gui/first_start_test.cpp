@@ -126,6 +126,19 @@ TEST_F(FirstStart, SetupWelcomeAndGreetingOpenTheMainWindow) {
   }
 }
 
+// A finished first start opens the main window even where option.ini asks for the mini one.
+TEST_F(FirstStart, FinishingOpensTheMainWindowWhateverWindowModeHolds) {
+  WriteFiles([](Settings& s) {
+    s.SetupDone = 0;
+    s.WindowMode = window_mode::kMiniInUse;
+  });
+  Start({2024, 5, 1, 12, 0});
+  PassSetup().Command1->click();
+  testing::FlushDeletes();
+  ASSERT_TRUE(module->Find<Form1>() && module->Find<Form7>());
+  EXPECT_TRUE(Main().isVisible() && !Mini().isVisible());
+}
+
 // One message for any number of errors; the setup stays with what was typed.
 TEST_F(FirstStart, BadEntriesKeepTheSetup) {
   StartAt({2024, 5, 1, 12, 0});
