@@ -29,7 +29,7 @@ trap '"$wineserver" -k 2>/dev/null || true' EXIT
 "$wine" wineboot --init >/dev/null 2>&1 || true  # a 64-bit-only wine misses its 32-bit parts
 "$wineserver" -w
 
-cmake -S "$here/cmake/windows-core" -B "$build" -G Ninja \
+cmake -S "$here" -B "$build" -G Ninja -DKEMURINA_CORE_ONLY=ON \
   -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Debug -DKEMURINA_WERROR=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
