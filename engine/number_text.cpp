@@ -38,12 +38,13 @@ std::string Magnitude(double x) {
   }
   const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
 
-  // Built by appending: GCC 12 at -O3 mistakes `"." + std::string(...)` for an
+  // Built in place: GCC 12 at -O3 mistakes `"." + std::string(...)` for an
   // overlapping copy (-Wrestrict), a known false alarm of its string inlining.
   if (exponent < 0) {
     std::string out(1, '.');
     out.append(static_cast<std::size_t>(-exponent - 1), '0');
-    return out + digits;
+    out += digits;
+    return out;
   }
   const auto whole = static_cast<std::size_t>(exponent) + 1;
   if (digits.size() <= whole) {
@@ -62,8 +63,9 @@ std::string FormatStr(double x) {
     return x < 0 ? "-Inf" : " Inf";
   }
   // -0.0 is not below zero and gets the blank like any other zero.
-  std::string out(1, x < 0 ? '-' : ' ');
-  return out + Magnitude(x);
+  std::string out = Magnitude(x);
+  out.insert(out.begin(), x < 0 ? '-' : ' ');
+  return out;
 }
 
 std::string PlainNumber(double x) {
