@@ -56,10 +56,15 @@ void Form7::SetSummaryText(const std::string& text) {
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   Label1->SetValue(shown);
   // Six lines must show whole even where the font's lines run a little taller
-  // than the design's; the label only ever grows.
-  if (Label1->sizeHint().height() > Label1->height()) {
-    Label1->resize(Label1->width(), Label1->sizeHint().height());
-  }
+  // than the design's; the label only ever grows. Its height follows the number
+  // of lines, not the figures in them, so it is measured again only when a
+  // text has more lines than any before: measuring lays the whole text out,
+  // which would otherwise be most of every refresh.
+  const int lines = static_cast<int>(shown.count(QLatin1Char('\n'))) + 1;
+  if (lines <= measuredLines_) return;
+  measuredLines_ = lines;
+  const int needed = Label1->sizeHint().height();
+  if (needed > Label1->height()) Label1->resize(Label1->width(), needed);
 }
 
 void Form7::SwitchToMain() {

@@ -25,6 +25,9 @@ class Form7 : public DisplayWindow {
 
  protected:
   void SwitchWindow() override { SwitchToMain(); }
+
+ private:
+  int measuredLines_ = 0;  // the most lines the label has been measured for
 };
 
 }  // namespace kemurina
