@@ -98,7 +98,6 @@ TEST_F(SessionEndTest, OpenDialogsEndWithoutWriting) {
        }},
       {"notice in the dialog's place",
        [](SessionEndTest& t) { t.OpenSettings()->Command5->click(); }},
-      {"help beside the dialog", [](SessionEndTest& t) { t.OpenSettings()->Command6->click(); }},
       {"setup", [](SessionEndTest& t) { t.StartFirstTime(); }},
       {"greeting",
        [](SessionEndTest& t) {
@@ -136,12 +135,6 @@ TEST_F(SessionEndTest, FailedSavesAreTold) {
       {"greeting's start button",
        [](SessionEndTest& t) { t.module->Find<Form6>()->Command1->click(); }, 1, Greeting},
       {"exit item", [](SessionEndTest& t) { t.Main().mnuExit->trigger(); }, 1, Nothing},
-      {"mini's exit item",
-       [](SessionEndTest& t) {
-         t.Main().SwitchToMini();
-         t.Mini().mnuExit->trigger();
-       },
-       1, Nothing},
       {"session end", [](SessionEndTest& t) { t.platform.endSession(); }, 0, Nothing},
   };
   for (const Row& row : rows) {
