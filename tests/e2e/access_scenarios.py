@@ -3,12 +3,10 @@
 import json, os, shutil, subprocess, time  # noqa: E401
 from pathlib import Path
 
-from expected import FULL_20_A_DAY, SHORT_20_A_DAY, initial, option
-from kemurina_e2e import MAIN_TITLE, MINI_TITLE, SETTINGS_TITLE, Skip, same, wait_for
+from expected import FULL_20_A_DAY, NOW, QUIT, SHORT_20_A_DAY, initial, option
+from kemurina_e2e import (COPY1, MAIN_EMPTY, MAIN_TITLE, MINI_EMPTY, MINI_TITLE, SETTINGS_TITLE,
+                          Skip, same, wait_for)
 
-QUIT, NOW = (2024, 4, 24, 13, 5), (2024, 5, 14, 16, 20)  # 20 days 3:15, as FULL_20_A_DAY
-LUNGS, MINI_MARGIN = (4500, 1200), (60, 60)  # where a click lands on the window itself
-COPY1 = (120, 2950, 735, 300)
 HERE = Path(__file__).resolve().parent
 SYSTEM_PYTHON = "/usr/bin/python3"  # the one Debian's python3-pyatspi is built for
 
@@ -87,7 +85,7 @@ def screen_reader(s):
     s.x("xdotool", "key", "Escape")  # keyboard focus went to the dialog with its first box
     s.wait_window(MAIN_TITLE, gone=SETTINGS_TITLE)
 
-    s.popup_menu(s.wait_window(MAIN_TITLE).at(*LUNGS), 5)  # ミニサイズで運転する
+    s.popup_menu(s.wait_window(MAIN_TITLE).at(*MAIN_EMPTY), 5)  # ミニサイズで運転する
     s.wait_window(MINI_TITLE, gone=MAIN_TITLE)
     mini = reader.window(MINI_TITLE)
     same(mini["role"], "frame", "the mini window's role")
@@ -116,7 +114,7 @@ def keyboard_only(s):
     s.start_tray()
     s.launch(NOW)
     main = s.wait_window(MAIN_TITLE)
-    s.click(main.at(*LUNGS))  # a single click on the window only gives it the keyboard
+    s.click(main.at(*MAIN_EMPTY))  # a single click on the window only gives it the keyboard
     opens_menu(s, lambda: keys(s, "shift+F10"))
     s.copies(lambda: keys(s, "Down", "Return"), FULL_20_A_DAY, "コピーする after Shift+F10")
 
@@ -134,7 +132,7 @@ def keyboard_only(s):
     main = s.wait_window(MAIN_TITLE, gone=SETTINGS_TITLE)
     same(s.files(), files, "files after Escape in the settings dialog")
 
-    s.click(main.at(*LUNGS))
+    s.click(main.at(*MAIN_EMPTY))
     keys(s, "ctrl+m")
     s.wait_gone(MAIN_TITLE)
     s.restore_from_tray()
@@ -147,8 +145,8 @@ def tray_icon_menu(s):
     s.write_files(initial(*QUIT), option(copy_plus=2))
     s.start_tray()
     program = s.launch(NOW)
-    for title, point, copy, text, last in ((MAIN_TITLE, LUNGS, 0, FULL_20_A_DAY, 5),
-                                           (MINI_TITLE, MINI_MARGIN, 1, SHORT_20_A_DAY, 7)):
+    for title, point, copy, text, last in ((MAIN_TITLE, MAIN_EMPTY, 0, FULL_20_A_DAY, 5),
+                                           (MINI_TITLE, MINI_EMPTY, 1, SHORT_20_A_DAY, 7)):
         window = s.wait_window(title)
         s.click(window.at(*point), repeat=2)
         s.wait_gone(title)
@@ -175,7 +173,7 @@ def tray_menu_on_status_notifier(s):
     s.write_files(initial(*QUIT), option(copy_plus=2))
     s.launch(NOW)
     main = s.wait_window(MAIN_TITLE)
-    s.click(main.at(*LUNGS), repeat=2)
+    s.click(main.at(*MAIN_EMPTY), repeat=2)
     s.wait_gone(MAIN_TITLE)
     item = wait_for(lambda: registered.exists() and registered.read_text().split(), "the item")[-1]
     same(helper("sni_host.py", "menu", item), MAIN_MENU, "the icon's menu")

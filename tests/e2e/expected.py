@@ -12,7 +12,9 @@ def option(setup=1, copy_plus=0, left=1500, top=1200, mode=2, mini=(0, 0)):
 
 START_UP_OPTION = option(setup=0, left=0, top=0)  # what start-up writes before the setup
 
-# Quit 2024-04-24 13:05, now 2024-05-14 16:20 (20 days 3:15), 20 a day, CopyPlusMode 2: the years.
+# A smoker set up and running: quit at QUIT, seen at NOW (20 days 3:15), 20 a day.
+QUIT, NOW = (2024, 4, 24, 13, 5), (2024, 5, 14, 16, 20)
+# At NOW with CopyPlusMode 2: the years.
 FULL_20_A_DAY = ("ステータス： 大佐\r\n"
                  "ケムリナ日： 2024年 4月 24日（20本-5年）\r\n"
                  "ケムリナからの日数： 0年 0ヶ月 20日 3時間 15分\r\n"

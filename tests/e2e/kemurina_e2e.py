@@ -10,6 +10,9 @@ BOX_TITLE = "ケムリナ式"  # every message box
 SETTINGS_TITLE = " 設定ウィンドウ - 全て半角で記入してください - hakkaro"
 SETUP_TITLE = " ケムリナ式初期設定 - hakkaro"
 WELCOME_TITLE = " ( ・◇・)  - hakkaro"
+# Design boxes and points (twips) of the main and mini windows: コピ１, and where a click lands on
+# the window itself, the lungs (they take no mouse events) and the mini window's margin.
+COPY1, MAIN_EMPTY, MINI_EMPTY = (120, 2950, 735, 300), (4500, 1200), (60, 60)
 
 
 class Skip(Exception):

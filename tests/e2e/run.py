@@ -10,21 +10,18 @@ sys.dont_write_bytecode = True  # the source folder stays clean
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import access_scenarios  # noqa: E402
 from expected import *  # noqa: E402,F401,F403
-from kemurina_e2e import (BOX_TITLE, MAIN_TITLE, MINI_TITLE, SETTINGS_TITLE,  # noqa: E402
-                          SETUP_TITLE, WELCOME_TITLE, Session, Skip, same)
+from kemurina_e2e import (BOX_TITLE, COPY1, MAIN_EMPTY, MAIN_TITLE, MINI_EMPTY,  # noqa: E402
+                          MINI_TITLE, SETTINGS_TITLE, SETUP_TITLE, WELCOME_TITLE, Session, Skip,
+                          same)
 
 # Design boxes (twips: left, top, width, height) and points of what the scenarios touch.
-COPY1, COPY2, SETTINGS_BUTTON = (120, 2950, 735, 300), (960, 2950, 735, 300), (4800, 2950, 735, 300)
-MAIN_EMPTY, MINI_EMPTY = (4500, 1200), (60, 60)  # the lungs (take no mouse events), mini's margin
+COPY2, SETTINGS_BUTTON = (960, 2950, 735, 300), (4800, 2950, 735, 300)
 COPY, COPY_SHORT, TO_MINI, TO_MAIN, EXIT = 0, 1, 5, 6, 7  # pop-up menu items, from 0
 SETUP_PER_DAY, SETUP_PRICE = (2040, 1080, 1215, 270), (2040, 1920, 1215, 270)
 SETUP_LONG, SETUP_OK = (3870, 2760), (1440, 3120, 2295, 375)
 WELCOME_START, SEASON_START = (1680, 2400, 2175, 495), (1560, 2760, 2295, 375)
 WELCOME_LATER, WELCOME_NEXT_TIME = (720, 3000, 1935, 375), (2760, 3000, 2055, 375)
 SETTINGS_PER_DAY, SETTINGS_SAVE = (2160, 2160, 855, 240), (120, 3000, 1095, 300)
-
-QUIT = (2024, 4, 24, 13, 5)  # a smoker set up and running, 20 a day
-NOW = (2024, 5, 14, 16, 20)
 
 
 def quit_from(s, program, window, point):

@@ -54,16 +54,39 @@ def ends_like_the_exit_item(run, s, sig, state):
     same(ends[f"signal {sig.name}"], ends["exit item"], "files after the signal and the exit item")
 
 
+def as_ordinary_user(s, *owned):
+    """The prefix that runs the program as a user permissions bind, owning its runtime and home
+    folders and owned; none when already one (to root every file is writable)."""
+    if os.geteuid() != 0:
+        return []
+    nobody = pwd.getpwnam("nobody")
+    for path in (s.work / "runtime", s.work / "home", *owned):
+        os.chown(path, nobody.pw_uid, nobody.pw_gid)
+    return ["setpriv", f"--reuid={nobody.pw_uid}", f"--regid={nobody.pw_gid}", "--clear-groups"]
+
+
+def read_only_options_kept_on_exit(run, s):
+    """option.ini made read-only by its user: the exit item's refused save is told in a box
+    before the program ends, and the file keeps its bytes, mode and inode."""
+    files = (initial(*run.QUIT), option())
+    s.write_files(*files)
+    options = s.data / "option.ini"
+    prefix = as_ordinary_user(s, s.work, s.data, s.data / "initial.ini", options)
+    options.chmod(0o444)
+    inode = options.stat().st_ino
+    program = s.launch(run.NOW, prefix)
+    s.popup_menu(s.wait_window(MAIN_TITLE).at(*run.MAIN_EMPTY), run.EXIT)
+    s.dismiss_box()
+    same(program.wait(timeout=10), 0, "exit status after the refused save")
+    same(s.files(), files, "files after the refused save")
+    same((options.stat().st_ino, options.stat().st_mode & 0o777), (inode, 0o444),
+         "option.ini's inode and mode")
+
+
 def first_start_unwritable(run, s):
     """An ordinary user, a working folder they cannot write: the start button brings a message
     box, the welcome stays, nothing is written; then declined."""
-    prefix = []
-    if os.geteuid() == 0:  # to root every folder is writable
-        nobody = pwd.getpwnam("nobody")
-        for folder in (s.work / "runtime", s.work / "home"):
-            os.chown(folder, nobody.pw_uid, nobody.pw_gid)
-        prefix = ["setpriv", f"--reuid={nobody.pw_uid}", f"--regid={nobody.pw_gid}",
-                  "--clear-groups"]
+    prefix = as_ordinary_user(s)
     s.work.chmod(0o555)
     try:
         program = s.launch((2024, 6, 1, 12, 0), prefix)
@@ -89,4 +112,5 @@ def scenarios(run):
         "sigint_with_a_box_open": functools.partial(
             ends_like_the_exit_item, run, sig=signal.SIGINT, state=main_moved_box_open),
         "first_start_unwritable": functools.partial(first_start_unwritable, run),
+        "read_only_options_kept_on_exit": functools.partial(read_only_options_kept_on_exit, run),
     }

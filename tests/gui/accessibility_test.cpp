@@ -1,10 +1,14 @@
-// What a screen reader and a keyboard-only user get from each window.
+// What a screen reader and a keyboard-only user get from each window, and the menu on the
+// notification icon. The real program's frames, values, captions and keys on the main window are
+// read and pressed by the end-to-end scenarios; these are the windows they do not reach.
 #include <QAccessible>
 
 #include "tests/gui/program_test.h"
 
 namespace kemurina {
 namespace {
+
+using testing::FakeTray;
 
 // Controls, values and pictures without a name, values not heard with their text, controls
 // Tab never reaches, boxes that cannot be told apart.
@@ -34,16 +38,21 @@ std::string Problems(QWidget* window) {
 }
 
 // A key where the keyboard focus is; a window it closes is gone afterwards.
-void Press(Qt::Key key) {
-  QTest::keyClick(QApplication::focusWidget(), key);
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::keyClick(QApplication::focusWidget(), key, modifiers);
   testing::FlushDeletes();
 }
 
-// Gives a shown window the keyboard, as a click on its title bar would; then its problems.
+// Gives a window the keyboard, as a click on its title bar would.
+bool Activate(QWidget* window) {
+  window->activateWindow();
+  return QTest::qWaitForWindowActive(window);
+}
+
+// A shown window's problems once it has the keyboard.
 std::string Reach(QWidget* window) {
   if (!window || !window->isVisible()) return "not shown";
-  window->activateWindow();
-  return QTest::qWaitForWindowActive(window) ? Problems(window) : "not active";
+  return Activate(window) ? Problems(window) : "not active";
 }
 
 // Where `n` presses of Tab from `from` take the keyboard focus.
@@ -57,11 +66,9 @@ std::vector<QWidget*> Tabbing(QWidget* from, int n) {
   return visited;
 }
 
-// The menu key where the focus is: the items of the menu it opens, as a screen reader hears them.
+// Shift+F10 where the focus is: the items of the menu it opens, as a screen reader hears them.
 QStringList MenuByKey(DisplayWindow* window) {
-  QWidget* target = window->focusWidget() ? window->focusWidget() : window;
-  QContextMenuEvent event(QContextMenuEvent::Keyboard, {5, 5}, target->mapToGlobal(QPoint(5, 5)));
-  QApplication::sendEvent(target, &event);
+  Press(Qt::Key_F10, Qt::ShiftModifier);
   QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(window->mnuPopup);
   QStringList items;
   for (int i = 0; window->mnuPopup->isVisible() && i < menu->childCount(); ++i)
@@ -70,13 +77,19 @@ QStringList MenuByKey(DisplayWindow* window) {
   return items;
 }
 
-using Accessibility = testing::ProgramTest;
+class Accessibility : public testing::ProgramTest {
+ protected:
+  void StartRunning() {
+    QAccessible::setActive(true);  // as with a screen reader running
+    WriteFiles();
+    Start({2024, 5, 13, 15, 4});
+  }
+  FakeTray* TrayOf(DisplayWindow& window) { return static_cast<FakeTray*>(window.Tray()); }
+};
 
 // The main and mini windows and the help, settings and notice windows they open.
 TEST_F(Accessibility, DisplayWindowsAndWhatTheyOpen) {
-  QAccessible::setActive(true);  // as with a screen reader running
-  WriteFiles();
-  Start({2024, 5, 13, 15, 4});
+  StartRunning();
   QTest::mouseClick(Main().Label2[0], Qt::LeftButton);  // the day form is heard too
   ASSERT_EQ(Reach(&Main()), "");
   // The buttons, then the values row by row, then round again.
@@ -89,10 +102,8 @@ TEST_F(Accessibility, DisplayWindowsAndWhatTheyOpen) {
   Press(Qt::Key_Space);
   EXPECT_TRUE(platform.clipboard.startsWith(QStringLiteral("ステータス：")));
   // Version box, mini switch, help and exit are in the menus only; the mini has nothing else.
-  EXPECT_EQ(MenuByKey(&Main()),
-            QStringList({"コピーする", "ツイッター用にコピー", "ブログや掲示板を開く",
-                         "設定変更をする", "バージョン情報", "ミニサイズで運転する", "ヘルプを読む",
-                         "アプリケーションの終了"}));
+  // The main menu's items word for word are read off the real program's tray icon.
+  EXPECT_EQ(MenuByKey(&Main()).size(), 8);
   Main().SwitchToMini();
   ASSERT_EQ(Reach(&Mini()), "");
   EXPECT_EQ(MenuByKey(&Mini()),
@@ -122,6 +133,48 @@ TEST_F(Accessibility, DisplayWindowsAndWhatTheyOpen) {
                                    settings->Text4}));
   settings->Command5->click();
   EXPECT_EQ(Reach(module->Find<Form8>()), "");
+}
+
+// Help is a window and the notice a dialog, each heard by its title; Escape closes either.
+TEST_F(Accessibility, HelpAndNoticeAreHeardByTitleAndCloseWithEscape) {
+  StartRunning();
+  const auto escape = [](QWidget* window, QAccessible::Role role) {
+    ASSERT_TRUE(window);
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(window);
+    EXPECT_EQ(i->role(), role);
+    EXPECT_EQ(i->text(QAccessible::Name), window->windowTitle());
+    ASSERT_TRUE(Activate(window));
+    Press(Qt::Key_Escape);
+  };
+  Main().mnuHelp->trigger();
+  escape(module->Find<Form5>(), QAccessible::Window);
+  EXPECT_TRUE(!module->Find<Form5>() && Main().isVisible());
+  Main().Command1->click();
+  module->Find<Form2>()->Command5->click();
+  escape(module->Find<Form8>(), QAccessible::Dialog);
+  EXPECT_FALSE(module->Find<Form8>());
+  EXPECT_TRUE(module->Find<Form2>() && module->Find<Form2>()->isVisible());
+}
+
+// The summary's six lines are read where they show; Ctrl+M hides the mini window into the tray,
+// and switching back to the main window from its icon leaves no icon behind.
+TEST_F(Accessibility, MiniWindowSummaryKeysAndIcon) {
+  StartRunning();
+  QAccessibleTextInterface* summary =
+      QAccessible::queryAccessibleInterface(Mini().Label1)->textInterface();
+  ASSERT_TRUE(summary);
+  EXPECT_EQ(Mini().Label1->text().count('\n'), 5);
+  const int third = static_cast<int>(Mini().Label1->text().indexOf('\n')) + 1;
+  EXPECT_GT(summary->characterRect(third).top(), summary->characterRect(0).top());
+  EXPECT_EQ(summary->offsetAtPoint(summary->characterRect(third).center()), third);
+
+  Main().SwitchToMini();
+  ASSERT_TRUE(Activate(&Mini()));
+  Press(Qt::Key_M, Qt::ControlModifier);
+  EXPECT_TRUE(!Mini().isVisible() && TrayOf(Mini())->IsShown());
+  ASSERT_EQ(TrayOf(Mini())->menu, Mini().mnuPopup);
+  TrayOf(Mini())->menu->actions().at(6)->trigger();  // 標準サイズで運転する
+  EXPECT_TRUE(Main().isVisible() && !Mini().isVisible() && !TrayOf(Mini())->IsShown());
 }
 
 // Setup, welcome and the Christmas greeting with the keyboard alone.

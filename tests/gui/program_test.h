@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTest>
 #include <chrono>
+#include <fstream>
 
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
@@ -12,6 +13,7 @@
 #include "dialogs/form6.h"
 #include "dialogs/form8.h"
 #include "dialogs/provide_dialogs.h"
+#include "startup/save_failed_message.h"
 #include "startup/settings_file.h"
 #include "tests/gui/fake_platform.h"
 #include "tests/unit/scratch_folder.h"
@@ -66,6 +68,14 @@ class ProgramTest : public ::testing::Test {
     ProvideDialogs(*module);
     module->Open(RunStartup(base, now, module->settings()).Window);
     return *module;
+  }
+  // Running as root ignores permissions: a file in the folder's place cannot be written into.
+  void BreakDataFolder() const {
+    std::filesystem::remove_all(base / "kemurinadata");
+    std::ofstream(base / "kemurinadata") << "x";
+  }
+  QString SaveFailed() const {
+    return QString::fromStdString(SaveFailedMessage((base / "kemurinadata").string()));
   }
   Form1& Main() { return *module->Find<Form1>(); }
   Form7& Mini() { return *module->Find<Form7>(); }

@@ -1,7 +1,6 @@
 // The settings dialog and the windows it shares the screen with: help and the notice.
 
 #include "dialogs/logic/help_text.h"
-#include "startup/save_failed_message.h"
 #include "tests/gui/program_test.h"
 #include "windows/fonts.h"
 
@@ -165,14 +164,10 @@ TEST_F(SettingsDialogTest, TypedThemeNameStaysAsTyped) {
 
 TEST_F(SettingsDialogTest, UnwritableDataFolderKeepsTheDialog) {
   Form2* d = Open();
-  // Running as root ignores permissions: a file in the folder's place cannot be written into.
-  std::filesystem::remove_all(base / "kemurinadata");
-  std::ofstream(base / "kemurinadata") << "x";
+  BreakDataFolder();
   d->Text2->setText(QStringLiteral("25"));
   d->Command1->click();
-  EXPECT_EQ(
-      platform.messages,
-      QStringList{QString::fromStdString(SaveFailedMessage((base / "kemurinadata").string()))});
+  EXPECT_EQ(platform.messages, QStringList{SaveFailed()});
   EXPECT_TRUE(module->Find<Form2>() == d && d->Text2->text() == QStringLiteral("25"));
 }
 
